@@ -1,0 +1,3 @@
+#include "app/ui/mainwindow.h"
+
+TMainWin::TMainWin(QWidget* parent) : QMainWindow(parent) {}

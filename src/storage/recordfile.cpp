@@ -1,0 +1,110 @@
+#include "storage/recordfile.h"
+
+#include "app/messageservice.h"
+
+#include <QFileInfo>
+#include <vector>
+
+RecordFile::RecordFile(QString path, qint64 recordSize)
+    : m_path(std::move(path)), m_recordSize(recordSize)
+{
+}
+
+RecordFile::~RecordFile() = default;
+
+bool RecordFile::open(Mode mode)
+{
+    m_file = std::make_unique<QFile>(m_path);
+    bool ok = false;
+    switch (mode) {
+    case Mode::ReadOnly:
+        ok = m_file->open(QIODevice::ReadOnly);
+        break;
+    case Mode::ReadWrite:
+        ok = QFileInfo::exists(m_path) && m_file->open(QIODevice::ReadWrite);
+        break;
+    case Mode::ReadWriteCreate:
+        ok = m_file->open(QIODevice::ReadWrite);
+        break;
+    case Mode::CreateEmpty:
+        ok = m_file->open(QIODevice::ReadWrite | QIODevice::Truncate);
+        break;
+    }
+    if (!ok)
+        m_file.reset();
+    return ok;
+}
+
+void RecordFile::close()
+{
+    if (!m_file)
+        return;
+    m_file->close();
+    const bool failed = m_file->error() != QFileDevice::NoError;
+    m_file.reset();
+    if (failed)
+        throw IoError(QStringLiteral("I/O error closing %1").arg(m_path));
+}
+
+qint64 RecordFile::count() const
+{
+    return m_file ? m_file->size() / m_recordSize : 0;
+}
+
+void RecordFile::fail(const QString& action) const
+{
+    const QString reason = m_file ? m_file->errorString() : QStringLiteral("file not open");
+    throw IoError(QStringLiteral("I/O error %1 %2: %3").arg(action, m_path, reason));
+}
+
+void RecordFile::seek(qint64 position)
+{
+    if (!m_file || !m_file->seek(position))
+        fail(QStringLiteral("seeking in"));
+}
+
+void RecordFile::read(qint64 n, void* buffer)
+{
+    readPart(n, 0, buffer, m_recordSize);
+}
+
+void RecordFile::readPart(qint64 n, qint64 offset, void* buffer, qint64 size)
+{
+    if (n < 0 || n >= count() || offset < 0 || offset + size > m_recordSize)
+        throw IoError(QStringLiteral("I/O error reading %1: record %2 is beyond the end of the file")
+                          .arg(m_path)
+                          .arg(n));
+    seek(n * m_recordSize + offset);
+    if (m_file->read(static_cast<char*>(buffer), size) != size)
+        fail(QStringLiteral("reading"));
+}
+
+void RecordFile::write(qint64 n, const void* buffer)
+{
+    if (n < 0)
+        throw IoError(QStringLiteral("I/O error writing %1: invalid record index").arg(m_path));
+    seek(n * m_recordSize);
+    if (m_file->write(static_cast<const char*>(buffer), m_recordSize) != m_recordSize)
+        fail(QStringLiteral("writing"));
+}
+
+qint64 RecordFile::append(const void* buffer)
+{
+    const qint64 n = count();
+    write(n, buffer);
+    return n;
+}
+
+void RecordFile::remove(qint64 n)
+{
+    const qint64 total = count();
+    if (n < 0 || n >= total)
+        return;
+    std::vector<char> record(static_cast<std::size_t>(m_recordSize));
+    for (qint64 k = n; k <= total - 2; ++k) {
+        read(k + 1, record.data());
+        write(k, record.data());
+    }
+    if (!m_file->resize((total - 1) * m_recordSize))
+        fail(QStringLiteral("truncating"));
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QFile>
+#include <QString>
+
+#include <memory>
+
+// A headerless file of fixed-size records (collections, shape and layout
+// libraries). Opening reports failure by its result; every failure after a
+// successful open (seek, read, write, truncate) throws IoError, as the file
+// commands expect. The file is closed when the object goes away.
+class RecordFile {
+public:
+    enum class Mode { ReadOnly, ReadWrite, ReadWriteCreate, CreateEmpty };
+
+    RecordFile(QString path, qint64 recordSize);
+    ~RecordFile();
+    RecordFile(const RecordFile&) = delete;
+    RecordFile& operator=(const RecordFile&) = delete;
+
+    // ReadWriteCreate opens for reading and writing and creates the file when
+    // it cannot be opened; CreateEmpty creates it with length 0 (truncating).
+    bool open(Mode mode);
+    void close();
+
+    // Whole records; trailing bytes of an incomplete record are ignored.
+    qint64 count() const;
+
+    // Reads record n (from 0) into buffer. Throws IoError when the record is
+    // missing or the read fails.
+    void read(qint64 n, void* buffer);
+    // Reads `size` bytes at `offset` within record n (used to list titles
+    // without reading whole records).
+    void readPart(qint64 n, qint64 offset, void* buffer, qint64 size);
+    void write(qint64 n, const void* buffer);
+    // Appends after the last whole record; returns the new record's index.
+    qint64 append(const void* buffer);
+    // Moves every later record one place forward and truncates the file by
+    // one record. An index outside the file changes nothing.
+    void remove(qint64 n);
+
+    const QString& path() const { return m_path; }
+
+private:
+    void seek(qint64 position);
+    [[noreturn]] void fail(const QString& action) const;
+
+    QString m_path;
+    qint64 m_recordSize;
+    std::unique_ptr<QFile> m_file;
+};
