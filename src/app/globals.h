@@ -1,0 +1,27 @@
+#pragma once
+
+#include "shapes/shaperecord.h"
+#include "storage/puzzlerecord.h"
+#include "storage/settings.h"
+
+#include <memory>
+
+// The program-wide state that the main window owns for the whole run and
+// that its modal dialogs read and change: the current puzzle record, the
+// current shape, the settings blocks and the screen scale.
+struct Globals {
+    Globals();
+
+    Settings settings;
+    std::unique_ptr<PuzzleRecord> currentPuzzle; // allocated once, 95830 bytes
+    ShapeRecord currentShape{};
+    bool newPuzzle = true;       // saving appends (new puzzle or copy)
+    int recordIndex = 0;         // index of the puzzle being modified or copied
+    int screenPreset = 640;      // 640, 800, 1024 or 1280
+    double screenScale = 1.0;    // 1.0, 1.25, 1.6 or 2.0
+};
+
+Globals& globals();
+
+// The scale of a screen size preset; any other value gives 1.0.
+double screenScaleForPreset(int preset);

@@ -1,0 +1,121 @@
+#include "app/ui/dialoghelper.h"
+
+#include "app/globals.h"
+#include "storage/settings.h"
+
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTableView>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include <cmath>
+
+namespace {
+
+QColor colourOf(std::uint32_t bgr)
+{
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+
+void takeFont(QWidget* widget, const UserFont& userFont, bool withColour)
+{
+    QFont font = widget->font();
+    font.setFamily(userFont.name);
+    font.setBold(userFont.bold);
+    font.setItalic(userFont.italic);
+    widget->setFont(font);
+    if (withColour) {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::WindowText, colourOf(userFont.color));
+        palette.setColor(QPalette::Text, colourOf(userFont.color));
+        widget->setPalette(palette);
+    }
+}
+
+void applyUserFont(QWidget* widget, const Settings& settings)
+{
+    if (qobject_cast<QLabel*>(widget) || qobject_cast<QCheckBox*>(widget)
+        || qobject_cast<QRadioButton*>(widget)) {
+        takeFont(widget, settings.labelFont, true);
+    } else if (qobject_cast<QListView*>(widget) && !qobject_cast<QTableView*>(widget)) {
+        takeFont(widget, settings.labelFont, false);
+    } else if (qobject_cast<QGroupBox*>(widget)) {
+        takeFont(widget, settings.labelFont, false);
+    } else if (qobject_cast<QLineEdit*>(widget) || qobject_cast<QTableView*>(widget)
+               || qobject_cast<QComboBox*>(widget) || qobject_cast<QPlainTextEdit*>(widget)
+               || qobject_cast<QTextEdit*>(widget)) {
+        takeFont(widget, settings.editFont, true);
+    } else if (qobject_cast<QAbstractSpinBox*>(widget)) {
+        takeFont(widget, settings.editFont, false);
+    } else if (qobject_cast<QPushButton*>(widget) || qobject_cast<QToolButton*>(widget)) {
+        takeFont(widget, settings.buttonFont, false);
+    }
+}
+
+} // namespace
+
+void applyUserFonts(QWidget* root, const Settings& settings)
+{
+    const auto children = root->findChildren<QWidget*>();
+    for (QWidget* child : children) {
+        // Line edits inside combo and spin boxes follow their owner.
+        if (qobject_cast<QComboBox*>(child->parentWidget()) || qobject_cast<QAbstractSpinBox*>(child->parentWidget()))
+            continue;
+        applyUserFont(child, settings);
+    }
+}
+
+void scaleWindow(QWidget* window, double scale)
+{
+    if (std::abs(scale - 1.0) < 1e-9)
+        return;
+    const auto scaleFont = [scale](QWidget* widget) {
+        QFont font = widget->font();
+        if (font.pointSizeF() > 0)
+            font.setPointSizeF(font.pointSizeF() * scale);
+        else if (font.pixelSize() > 0)
+            font.setPixelSize(static_cast<int>(std::lround(font.pixelSize() * scale)));
+        widget->setFont(font);
+    };
+    scaleFont(window);
+    for (QWidget* child : window->findChildren<QWidget*>())
+        scaleFont(child);
+    window->resize(static_cast<int>(std::lround(window->width() * scale)),
+                   static_cast<int>(std::lround(window->height() * scale)));
+}
+
+void centreOnScreen(QWidget* window)
+{
+    const QScreen* screen = window->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    window->move(area.left() + (area.width() - window->width()) / 2,
+                 area.top() + (area.height() - window->height()) / 2);
+}
+
+void prepareDialog(QDialog& dialog)
+{
+    applyUserFonts(&dialog, globals().settings);
+    dialog.adjustSize();
+    scaleWindow(&dialog, globals().screenScale);
+    centreOnScreen(&dialog);
+}
+
+int showDialog(QDialog& dialog)
+{
+    prepareDialog(dialog);
+    return dialog.exec();
+}

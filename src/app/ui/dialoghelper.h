@@ -1,0 +1,25 @@
+#pragma once
+
+class QDialog;
+class QWidget;
+struct Settings;
+
+// Every dialog of the program is shown through here: it takes the three user
+// fonts (label, edit and button font by control class), is scaled by the
+// screen scale and centred on the screen.
+
+// Applies the user fonts to every control below root. Font sizes are not
+// changed.
+void applyUserFonts(QWidget* root, const Settings& settings);
+
+// Scales the window's size and every font size below it by scale.
+void scaleWindow(QWidget* window, double scale);
+
+// left = (screen width - width) div 2, top likewise.
+void centreOnScreen(QWidget* window);
+
+// Fonts, scale and centring from the program-wide state, then exec().
+int showDialog(QDialog& dialog);
+// The same preparation without running the dialog (for tests and for
+// dialogs shown modelessly).
+void prepareDialog(QDialog& dialog);
