@@ -14,6 +14,8 @@ struct UserFont {
     bool bold = false;
     bool italic = false;
     std::uint32_t color = 0; // 0x00BBGGRR
+
+    friend bool operator==(const UserFont&, const UserFont&) = default;
 };
 
 struct MiscSettings {
@@ -39,6 +41,8 @@ struct MiscSettings {
     int thesaurus = 1;                 // 0 none, 1 American, 2 British, 3 choose
     int userThesaurus = 1;
     bool showTips = true;
+
+    friend bool operator==(const MiscSettings&, const MiscSettings&) = default;
 };
 
 struct HtmlTextBlock {
@@ -47,6 +51,8 @@ struct HtmlTextBlock {
     bool italic = false;
     bool center = false;
     int fontSize = 3;
+
+    friend bool operator==(const HtmlTextBlock&, const HtmlTextBlock&) = default;
 };
 
 struct HtmlSettings {
@@ -57,6 +63,8 @@ struct HtmlSettings {
     bool horizontalUpper = false;
     bool horizontalLower = false;
     QString webTitle = QStringLiteral("Word Search Puzzle");
+
+    friend bool operator==(const HtmlSettings&, const HtmlSettings&) = default;
 };
 
 // Directions numbered clockwise from up, as the generator counts them.
@@ -79,6 +87,8 @@ struct GenerationSettings {
     std::array<bool, 9> directions = {false, true, true, true, true, true, true, true, true};
 
     bool direction(int d) const { return d >= 1 && d <= 8 && directions[d]; }
+
+    friend bool operator==(const GenerationSettings&, const GenerationSettings&) = default;
 };
 
 struct PageLayoutSettings {
@@ -88,6 +98,8 @@ struct PageLayoutSettings {
     int designerWidth = 640;
     int designerHeight = 480;
     int defaultPage = 0;
+
+    friend bool operator==(const PageLayoutSettings&, const PageLayoutSettings&) = default;
 };
 
 struct ReportSettings {
@@ -112,6 +124,8 @@ struct ReportSettings {
     int wordOption = 1;
     int firstLetters = 1;
     int lastLetters = 1;
+
+    friend bool operator==(const ReportSettings&, const ReportSettings&) = default;
 };
 
 struct Settings {
@@ -123,6 +137,8 @@ struct Settings {
     UserFont editFont;
     UserFont labelFont;
     UserFont buttonFont;
+
+    friend bool operator==(const Settings&, const Settings&) = default;
 };
 
 // Default of "Last Group": SAMPLE.QZ3 in the start directory when it exists
