@@ -105,9 +105,13 @@ void IniFile::indexKey(Section& section, qsizetype lineIndex)
 bool IniFile::load(const QString& path)
 {
     *this = IniFile();
-    QFile file(path);
     // Only plain files: opening a FIFO or device for reading could block.
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(path).isFile()) {
+        m_error = QStringLiteral("Not a file: %1").arg(path);
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
         m_error = file.errorString();
         return false;
     }
