@@ -1,6 +1,5 @@
 #include "storage/configuration.h"
 
-#include "app/numbers.h"
 #include "storage/inifile.h"
 #include "support/tempdir.h"
 
@@ -218,16 +217,6 @@ TEST(ConfigurationRead, IntegersReadDigitsUpToTheFirstOtherCharacter)
             << c.value;
     EXPECT_EQ(loadFrom("[Create Options]\nattempts=\n").create.attempts, 0);
     EXPECT_EQ(loadFrom("[Create Options]\n").create.attempts, 1);
-}
-
-TEST(ConfigurationRead, IntegerTextIsCutToFourteenCharactersFirst)
-{
-    EXPECT_EQ(readIntegerSetting("000000000000001234"), 0);
-    EXPECT_EQ(readIntegerSetting(QByteArray(13, ' ') + "7"), 7);
-    EXPECT_EQ(readIntegerSetting(QByteArray(14, ' ') + "7"), 0);
-    EXPECT_EQ(readIntegerSetting("-0000000000012x"), -12);
-    EXPECT_EQ(readIntegerSetting("-99999999999999"), INT_MIN);
-    EXPECT_EQ(readIntegerSetting("$FFFFFFFFFFFFFFFFFFFF"), INT_MAX);
 }
 
 TEST(ConfigurationRead, TextsAndCharacters)
