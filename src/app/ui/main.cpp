@@ -1,12 +1,29 @@
+#include "app/messageservice.h"
+#include "app/paths.h"
 #include "app/ui/mainwindow.h"
+#include "app/ui/qtmessageservice.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFont>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillmaze 98"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quillmaze 98"));
+    // "Arial" in layouts and settings is drawn with its metric twin.
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+
+    setProgramDirectory(findProgramDirectory(QCoreApplication::applicationDirPath()));
+    setStartDirectory(QDir::currentPath());
+
+    QtMessageService messageService;
+    installMessageService(&messageService);
+
     TMainWin window;
     window.show();
-    return app.exec();
+    const int result = app.exec();
+    installMessageService(nullptr);
+    return result;
 }

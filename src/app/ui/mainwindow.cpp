@@ -1,3 +1,740 @@
 #include "app/ui/mainwindow.h"
 
-TMainWin::TMainWin(QWidget* parent) : QMainWindow(parent) {}
+#include "app/ansi.h"
+#include "app/globals.h"
+#include "app/messageservice.h"
+#include "app/paths.h"
+#include "app/ui/dialoghelper.h"
+#include "app/ui/filechooser.h"
+#include "app/ui/help.h"
+#include "app/ui/mainclientarea.h"
+#include "info/ui/infodialogs.h"
+#include "pagelayout/layoutlibrary.h"
+#include "render/ui/jpegfactordialog.h"
+#include "spelling/languages.h"
+#include "storage/collectionfile.h"
+#include "storage/configuration.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+
+#include <cmath>
+
+namespace {
+
+const QString kNoPuzzleSelected = QStringLiteral("No puzzle selected.  Please select a puzzle first.");
+const QString kCollectionFilter = QStringLiteral("QMAZE Files (*.QZ3)|*.QZ3");
+
+constexpr std::array<int, 4> kPresets = {640, 800, 1024, 1280};
+constexpr std::array<int, 4> kPresetHeights = {480, 600, 768, 1024};
+
+Settings& settings() { return globals().settings; }
+
+QString presetUnsupportedMessage(int preset, int height)
+{
+    return QStringLiteral("Your current screen resolution does not support %1 x %2 pixels.").arg(preset).arg(height);
+}
+
+// The preset that a configured value gives on a screen of the given size.
+int fittingPreset(int configured, const QSize& screen)
+{
+    for (std::size_t i = 1; i < kPresets.size(); ++i) {
+        if (configured == kPresets[i])
+            return (screen.width() >= kPresets[i] && screen.height() >= kPresetHeights[i]) ? configured : 640;
+    }
+    return 640;
+}
+
+QListWidget* makeListBox(QWidget* parent, const QString& name)
+{
+    auto* box = new QListWidget(parent);
+    box->setObjectName(name);
+    box->setSelectionMode(QAbstractItemView::SingleSelection);
+    return box;
+}
+
+QLabel* makeHeading(QWidget* parent, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, QColor(255, 255, 0));
+    label->setPalette(palette);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+void fillList(QListWidget* box, const QList<CollectionBrowser::Item>& items, int selectedRow)
+{
+    const QSignalBlocker blocker(box);
+    box->clear();
+    for (const auto& item : items) {
+        auto* entry = new QListWidgetItem(ansiToUnicode(item.text), box);
+        entry->setData(Qt::UserRole, QVariant::fromValue<qint64>(item.tag));
+    }
+    box->setCurrentRow(selectedRow);
+    if (selectedRow < 0)
+        box->clearSelection();
+}
+
+QSize& assumedScreenSize()
+{
+    static QSize size;
+    return size;
+}
+
+} // namespace
+
+void TMainWin::setAssumedScreenSize(const QSize& size) { assumedScreenSize() = size; }
+
+TMainWin::TMainWin(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("MainWin"));
+    FormCreate();
+}
+
+TMainWin::~TMainWin() = default;
+
+QString TMainWin::collectionPath() const { return settings().misc.lastGroup; }
+
+QAction* TMainWin::action(const QString& objectName) const
+{
+    return findChild<QAction*>(objectName);
+}
+
+// ---------------------------------------------------------------- start-up
+
+void TMainWin::FormCreate()
+{
+    buildClientArea();
+    buildMenus();
+
+    settings() = loadSettingsFile(startFile(QString::fromLatin1(kConfigFile)), startDirectory());
+    resolveLanguages();
+    m_backgroundAction->setChecked(settings().misc.backgroundBitmap);
+    m_client->setTiled(settings().misc.backgroundBitmap);
+
+    buildRecentFilesMenu();
+    LoadInPuzzles();
+    if (m_puzzleBox->count() > 0) {
+        m_puzzleBox->setCurrentRow(0);
+        m_browser.selectPuzzleRow(0);
+    }
+
+    m_screenSize = assumedScreenSize();
+    if (m_screenSize.isEmpty()) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            m_screenSize = screen->size();
+    }
+    applyScreenPreset(fittingPreset(settings().misc.windowSize, m_screenSize));
+    m_colours16m->setChecked(settings().reports.pixelFormat != 2);
+    m_colours256->setChecked(settings().reports.pixelFormat == 2);
+
+    m_layout.save(m_client);
+}
+
+void TMainWin::FormShow()
+{
+    restoreAndRescale();
+    applyFontsToMainWindow();
+    updateCaption();
+    EnableDisable();
+}
+
+void TMainWin::FormActivate()
+{
+    if (!settings().misc.showTips)
+        return;
+    settings().misc.showTips = showTipOfTheDay(this, settings().misc.showTips);
+}
+
+void TMainWin::FormClose()
+{
+    QString error;
+    if (!saveSettingsFile(settings(), startFile(QString::fromLatin1(kConfigFile)), &error))
+        showError(QStringLiteral("The settings could not be saved: %1").arg(error));
+}
+
+void TMainWin::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        FormShow();
+    }
+}
+
+bool TMainWin::event(QEvent* event)
+{
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::WindowActivate && !m_activatedOnce) {
+        m_activatedOnce = true;
+        // Shown after the activation has been handled, so the main window is
+        // painted behind the tip.
+        QTimer::singleShot(0, this, [this] { FormActivate(); });
+    }
+    return handled;
+}
+
+void TMainWin::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    event->accept();
+}
+
+void TMainWin::resolveLanguages()
+{
+    MiscSettings& misc = settings().misc;
+    m_languages = findLanguageFiles(languageFolders(programDirectory()));
+    misc.dictionary = resolveSpellingLanguage(misc.dictionary, m_languages);
+    m_userLexicons = userLexiconNames(misc.dictionary);
+    misc.thesaurus = resolveThesaurusLanguage(misc.thesaurus, m_languages);
+    for (int language = 1; language <= kSpellingLanguageCount; ++language)
+        m_dictionaryActions[language]->setEnabled(m_languages.spellingPresent(language));
+    for (int language = 1; language <= kThesaurusLanguageCount; ++language)
+        m_thesaurusActions[language]->setEnabled(m_languages.thesaurusPresent(language));
+    tickSpellingLanguage();
+    tickThesaurusLanguage();
+}
+
+void TMainWin::tickSpellingLanguage()
+{
+    for (int language = 1; language <= 9; ++language)
+        m_dictionaryActions[language]->setChecked(settings().misc.dictionary == language);
+}
+
+void TMainWin::tickThesaurusLanguage()
+{
+    for (int language = 1; language <= 3; ++language)
+        m_thesaurusActions[language]->setChecked(settings().misc.thesaurus == language);
+}
+
+// ---------------------------------------------------------------- building
+
+void TMainWin::buildClientArea()
+{
+    m_client = new MainClientArea(this);
+    m_client->setObjectName(QStringLiteral("ClientArea"));
+    m_client->setFixedSize(ClientWidth, ClientHeight);
+    setCentralWidget(m_client);
+
+    auto* leftFrame = new QFrame(m_client);
+    leftFrame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    leftFrame->setGeometry(8, 44, 300, 361);
+    auto* rightFrame = new QFrame(m_client);
+    rightFrame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    rightFrame->setGeometry(316, 44, 308, 361);
+
+    makeHeading(m_client, QStringLiteral("Category"))->setGeometry(16, 52, 284, 20);
+    makeHeading(m_client, QStringLiteral("Puzzles"))->setGeometry(324, 52, 292, 20);
+    m_categoryBox = makeListBox(m_client, QStringLiteral("CategoryBox"));
+    m_categoryBox->setGeometry(16, 76, 284, 321);
+    m_puzzleBox = makeListBox(m_client, QStringLiteral("PuzzleBox"));
+    m_puzzleBox->setGeometry(324, 76, 292, 321);
+
+    connect(m_categoryBox, &QListWidget::itemClicked, this, [this] { CategoryBoxClick(); });
+    connect(m_categoryBox, &QListWidget::currentRowChanged, this, [this] { CategoryBoxClick(); });
+    connect(m_puzzleBox, &QListWidget::currentRowChanged, this, [this] { PuzzleBoxClick(); });
+    connect(m_puzzleBox, &QListWidget::itemDoubleClicked, this, [this] { PuzzleBoxDblClick(); });
+}
+
+QAction* TMainWin::addCommand(QMenu* menu, const QString& name, const QString& caption,
+                              const QKeySequence& shortcut, void (TMainWin::*slot)())
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    if (slot)
+        connect(action, &QAction::triggered, this, slot);
+    return action;
+}
+
+void TMainWin::addSpeedButton(QAction* action, const QString& hint, const QIcon& icon, int x)
+{
+    auto* button = new QToolButton(m_client);
+    button->setObjectName(action->objectName() + QStringLiteral("Button"));
+    button->setAutoRaise(true);
+    button->setIcon(icon);
+    button->setIconSize(QSize(22, 22));
+    button->setToolTip(hint);
+    button->setStatusTip(hint);
+    button->setGeometry(x, 6, 32, 32);
+    connect(button, &QToolButton::clicked, action, &QAction::trigger);
+    connect(action, &QAction::enabledChanged, button, &QToolButton::setEnabled);
+    button->setEnabled(action->isEnabled());
+    m_speedButtons.append(button);
+}
+
+void TMainWin::buildMenus()
+{
+    QStyle* s = style();
+    QMenuBar* bar = menuBar();
+
+    m_fileMenu = bar->addMenu(QStringLiteral("&File"));
+    QMenu* file = m_fileMenu;
+    auto* newGroup = addCommand(file, QStringLiteral("NewGroup"), QStringLiteral("&New Puzzle Collection File"),
+                                QKeySequence(QStringLiteral("Ctrl+N")), &TMainWin::NewGroup);
+    auto* openGroup = addCommand(file, QStringLiteral("OpenGroup"), QStringLiteral("&Open Puzzle Collection File"),
+                                 QKeySequence(QStringLiteral("Ctrl+O")), &TMainWin::OpenGroup);
+    file->addSeparator();
+    auto* newPuzzle = addCommand(file, QStringLiteral("NewPuzzle"), QStringLiteral("Ne&w Puzzle"),
+                                 QKeySequence(QStringLiteral("Ctrl+W")), &TMainWin::NewPuzzleClick);
+    auto* modify = addCommand(file, QStringLiteral("ModifyPuzzle"), QStringLiteral("&Modify Puzzle"),
+                              QKeySequence(QStringLiteral("Ctrl+M")), &TMainWin::ModifyPuzzleClick);
+    auto* copy = addCommand(file, QStringLiteral("CopyPuzzle"), QStringLiteral("&Copy Puzzle"),
+                            QKeySequence(QStringLiteral("Ctrl+C")), &TMainWin::CopyPuzzleClick);
+    auto* remove = addCommand(file, QStringLiteral("DeletePuzzle"), QStringLiteral("&Delete Puzzle"),
+                              QKeySequence(QStringLiteral("Ctrl+D")), &TMainWin::DeletePuzzle);
+    file->addSeparator();
+    auto* import = addCommand(file, QStringLiteral("ImportPuzzles"), QStringLiteral("&Import Puzzles"),
+                              QKeySequence(QStringLiteral("Ctrl+I")), nullptr);
+    auto* exportPuzzles = addCommand(file, QStringLiteral("ExportPuzzles"), QStringLiteral("&Export Puzzles"),
+                                     QKeySequence(QStringLiteral("Ctrl+E")), nullptr);
+    file->addSeparator();
+    auto* print = addCommand(file, QStringLiteral("PrintPuzzle"), QStringLiteral("&Print Puzzle"),
+                             QKeySequence(QStringLiteral("Ctrl+P")), &TMainWin::PrintPuzzleClick);
+    auto* printerSetup = addCommand(file, QStringLiteral("PrinterSetup"), QStringLiteral("Printer &Setup"),
+                                    QKeySequence(QStringLiteral("Ctrl+S")), nullptr);
+    connect(printerSetup, &QAction::triggered, this, [this] {
+        QPrinter printer;
+        QPrintDialog dialog(&printer, this);
+        dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+        dialog.exec();
+    });
+    file->addSeparator();
+    auto* exitAction = addCommand(file, QStringLiteral("Exit"), QStringLiteral("E&xit"),
+                                  QKeySequence(QStringLiteral("Ctrl+X")), nullptr);
+    connect(exitAction, &QAction::triggered, this, &QWidget::close);
+    m_recentSeparator = file->addSeparator();
+    for (int n = 0; n < 5; ++n) {
+        m_recentActions[n] = file->addAction(QString());
+        m_recentActions[n]->setObjectName(QStringLiteral("RecentFile%1").arg(n + 1));
+        connect(m_recentActions[n], &QAction::triggered, this,
+                [this, n] { OpenSaveFile(settings().misc.lastFiles[n]); });
+    }
+
+    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    auto* pageLayout = addCommand(edit, QStringLiteral("PageLayout"), QStringLiteral("&Page Layout"),
+                                  QKeySequence(QStringLiteral("Ctrl+L")), nullptr);
+    auto* puzzleShape = addCommand(edit, QStringLiteral("PuzzleShape"), QStringLiteral("Puzzle &Shape"),
+                                   QKeySequence(QStringLiteral("Ctrl+H")), nullptr);
+
+    QMenu* options = bar->addMenu(QStringLiteral("&Options"));
+    QMenu* screen = options->addMenu(QStringLiteral("S&creen Size"));
+    const QStringList presetNames = {QStringLiteral("640 x 480"), QStringLiteral("800 x 600"),
+                                     QStringLiteral("1024 x 768"), QStringLiteral("1280 x 1024")};
+    for (int i = 0; i < 4; ++i) {
+        m_screenActions[i] = screen->addAction(presetNames[i]);
+        m_screenActions[i]->setObjectName(QStringLiteral("Screen%1").arg(kPresets[i]));
+        m_screenActions[i]->setCheckable(true);
+        m_screenActions[i]->setShortcut(QKeySequence(QStringLiteral("Ctrl+F%1").arg(i + 1)));
+        connect(m_screenActions[i], &QAction::triggered, this, [this, i] { ChangeScreenSize(kPresets[i]); });
+    }
+    m_backgroundAction = addCommand(options, QStringLiteral("BackgroundBitmap"), QStringLiteral("&Background Bitmap"),
+                                    QKeySequence(QStringLiteral("Ctrl+G")), nullptr);
+    m_backgroundAction->setCheckable(true);
+    connect(m_backgroundAction, &QAction::triggered, this, [this] {
+        settings().misc.backgroundBitmap = !settings().misc.backgroundBitmap;
+        m_backgroundAction->setChecked(settings().misc.backgroundBitmap);
+        m_client->setTiled(settings().misc.backgroundBitmap);
+    });
+    auto* jpeg = addCommand(options, QStringLiteral("JpegFactor"), QStringLiteral("&JPEG Compression Factor"),
+                            QKeySequence(QStringLiteral("Ctrl+J")), nullptr);
+    connect(jpeg, &QAction::triggered, this, [this] { showJpegFactorDialog(this); });
+    QMenu* colours = options->addMenu(QStringLiteral("C&olors For Saving Bitmaps && JPEGs"));
+    m_colours256 = colours->addAction(QStringLiteral("&256 Colors"));
+    m_colours16m = colours->addAction(QStringLiteral("&16 Million Colors"));
+    m_colours256->setObjectName(QStringLiteral("Colors256"));
+    m_colours16m->setObjectName(QStringLiteral("Colors16M"));
+    for (QAction* a : {m_colours256, m_colours16m})
+        a->setCheckable(true);
+    connect(m_colours256, &QAction::triggered, this, [this] {
+        settings().reports.pixelFormat = 2;
+        m_colours256->setChecked(true);
+        m_colours16m->setChecked(false);
+    });
+    connect(m_colours16m, &QAction::triggered, this, [this] {
+        settings().reports.pixelFormat = 1;
+        m_colours16m->setChecked(true);
+        m_colours256->setChecked(false);
+    });
+    auto* intChars = addCommand(options, QStringLiteral("InternationalCharacters"),
+                                QStringLiteral("&International Characters"), QKeySequence(QStringLiteral("Ctrl+Y")),
+                                nullptr);
+
+    QMenu* dictionary = options->addMenu(QStringLiteral("&Dictionary Type"));
+    const QStringList dictionaryNames = {
+        QString(), QStringLiteral("&American"), QStringLiteral("&British"), QStringLiteral("&Spanish"),
+        QStringLiteral("&Italian"), QStringLiteral("&French"), QStringLiteral("&German"),
+        QStringLiteral("&Dutch"), QStringLiteral("&Swedish"), QStringLiteral("&Choose at Spell Check Time")};
+    for (int language : {9, 1, 2, 3, 4, 5, 6, 7, 8}) {
+        QAction* a = dictionary->addAction(dictionaryNames[language]);
+        a->setObjectName(QStringLiteral("Dictionary%1").arg(language));
+        a->setCheckable(true);
+        m_dictionaryActions[language] = a;
+        connect(a, &QAction::triggered, this, [this, language] {
+            settings().misc.dictionary = language;
+            tickSpellingLanguage();
+        });
+    }
+    auto* addDictionary = addCommand(options, QStringLiteral("AddToDictionary"), QStringLiteral("&Add to Dictionary"),
+                                     QKeySequence(QStringLiteral("Ctrl+T")), nullptr);
+    auto* excludeDictionary = addCommand(options, QStringLiteral("ExcludeFromDictionary"),
+                                         QStringLiteral("&Exclude From Dictionary"),
+                                         QKeySequence(QStringLiteral("Ctrl+U")), nullptr);
+    QMenu* thesaurus = options->addMenu(QStringLiteral("&Thesaurus"));
+    const QStringList thesaurusNames = {QString(), QStringLiteral("&American"), QStringLiteral("&British"),
+                                        QStringLiteral("&Choose at Thesaurus Use Time")};
+    for (int language : {3, 1, 2}) {
+        QAction* a = thesaurus->addAction(thesaurusNames[language]);
+        a->setObjectName(QStringLiteral("Thesaurus%1").arg(language));
+        a->setCheckable(true);
+        m_thesaurusActions[language] = a;
+        connect(a, &QAction::triggered, this, [this, language] {
+            settings().misc.thesaurus = language;
+            tickThesaurusLanguage();
+        });
+    }
+    options->addSeparator();
+    const QStringList fontNames = {QStringLiteral("&Label Font"), QStringLiteral("E&dit Font"),
+                                   QStringLiteral("B&utton Font")};
+    for (int which = 0; which < 3; ++which) {
+        QAction* a = options->addAction(fontNames[which]);
+        a->setObjectName(QStringList{QStringLiteral("LabelFont"), QStringLiteral("EditFont"),
+                                     QStringLiteral("ButtonFont")}[which]);
+        a->setShortcut(QKeySequence(QStringLiteral("Shift+F%1").arg(8 + which)));
+        connect(a, &QAction::triggered, this, [this, which] { chooseUserFont(which); });
+    }
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    auto* contents = addCommand(help, QStringLiteral("HelpContents"), QStringLiteral("&Contents"),
+                                QKeySequence(QStringLiteral("Ctrl+K")), nullptr);
+    connect(contents, &QAction::triggered, this, [] { openHelp(); });
+    connect(help->addAction(QStringLiteral("&User Manual")), &QAction::triggered, this,
+            [this] { showUserManualNotice(this); });
+    connect(help->addAction(QStringLiteral("&Data Exchange via Internet")), &QAction::triggered, this,
+            [] { openHelp(QStringLiteral("PUZZLE CONNECTION")); });
+    connect(help->addAction(QStringLiteral("&Review Tips of the Day")), &QAction::triggered, this,
+            [this] { settings().misc.showTips = showTipOfTheDay(this, settings().misc.showTips); });
+    auto* about = addCommand(help, QStringLiteral("About"), QStringLiteral("&About"),
+                             QKeySequence(QStringLiteral("Ctrl+A")), nullptr);
+    connect(about, &QAction::triggered, this, [this] { showAboutBox(this); });
+
+    // Commands whose windows the program does not have yet stay disabled.
+    for (QAction* a : {newPuzzle, import, exportPuzzles, pageLayout, puzzleShape, intChars, addDictionary,
+                       excludeDictionary}) {
+        a->setEnabled(false);
+        a->setProperty("unavailable", true);
+    }
+
+    int x = 6;
+    const auto button = [&](QAction* a, const QString& hint, QStyle::StandardPixmap pixmap, int gapAfter = 0) {
+        addSpeedButton(a, hint, s->standardIcon(pixmap), x);
+        x += 32 + gapAfter;
+    };
+    button(newGroup, QStringLiteral("Create New Puzzle Collection File"), QStyle::SP_FileDialogNewFolder);
+    button(openGroup, QStringLiteral("Open Puzzle Collection File"), QStyle::SP_DialogOpenButton, 10);
+    button(newPuzzle, QStringLiteral("Create New Puzzle"), QStyle::SP_FileIcon);
+    button(modify, QStringLiteral("Modify Puzzle"), QStyle::SP_FileDialogContentsView);
+    button(copy, QStringLiteral("Copy Puzzle"), QStyle::SP_FileLinkIcon);
+    button(remove, QStringLiteral("Delete Puzzle"), QStyle::SP_TrashIcon, 10);
+    button(import, QStringLiteral("Import Puzzles"), QStyle::SP_ArrowDown);
+    button(exportPuzzles, QStringLiteral("Export Puzzles"), QStyle::SP_ArrowUp, 10);
+    button(print, QStringLiteral("Print Puzzle"), QStyle::SP_FileDialogDetailedView, 10);
+    button(puzzleShape, QStringLiteral("Create Puzzle Shape"), QStyle::SP_DialogResetButton);
+    button(pageLayout, QStringLiteral("Page Layout Designer"), QStyle::SP_FileDialogListView, 10);
+    button(contents, QStringLiteral("Help"), QStyle::SP_DialogHelpButton);
+    button(exitAction, QStringLiteral("Exit Program"), QStyle::SP_DialogCloseButton);
+}
+
+void TMainWin::buildRecentFilesMenu()
+{
+    bool any = false;
+    for (int n = 0; n < 5; ++n) {
+        const QString& path = settings().misc.lastFiles[n];
+        m_recentActions[n]->setText(QStringLiteral("&%1   %2").arg(n + 1).arg(path));
+        m_recentActions[n]->setVisible(!path.isEmpty());
+        any = any || !path.isEmpty();
+    }
+    m_recentSeparator->setVisible(any);
+}
+
+// ---------------------------------------------------------------- index
+
+void TMainWin::LoadInPuzzles()
+{
+    runReportingIoErrors([this] { m_browser.LoadInPuzzles(collectionPath()); });
+    refreshLists();
+}
+
+void TMainWin::SetCategory(int row)
+{
+    m_browser.SetCategory(row);
+    refreshLists();
+}
+
+void TMainWin::refreshLists()
+{
+    fillList(m_categoryBox, m_browser.categoryItems(), m_browser.selectedCategoryRow());
+    fillList(m_puzzleBox, m_browser.puzzleItems(), m_browser.selectedPuzzleRow());
+}
+
+void TMainWin::selectAfterSave(const QByteArray& category, const QByteArray& title)
+{
+    m_browser.setPendingSelection(category, title);
+    LoadInPuzzles();
+    EnableDisable();
+}
+
+void TMainWin::CategoryBoxClick()
+{
+    const int row = m_categoryBox->currentRow();
+    if (row < 0 || row == m_browser.currentCategoryRow())
+        return;
+    SetCategory(row);
+    EnableDisable();
+}
+
+void TMainWin::PuzzleBoxClick()
+{
+    m_browser.selectPuzzleRow(m_puzzleBox->currentRow());
+    EnableDisable();
+}
+
+void TMainWin::PuzzleBoxDblClick()
+{
+    PuzzleBoxClick();
+    PrintPuzzleClick();
+}
+
+void TMainWin::EnableDisable()
+{
+    const bool selected = m_browser.hasSelectedPuzzle();
+    for (const char* name : {"ModifyPuzzle", "CopyPuzzle", "DeletePuzzle", "PrintPuzzle"}) {
+        QAction* a = action(QString::fromLatin1(name));
+        a->setEnabled(selected && !a->property("unavailable").toBool());
+    }
+}
+
+void TMainWin::updateCaption()
+{
+    setWindowTitle(QStringLiteral("Quillmaze 98 (%1)").arg(collectionCaptionName(collectionPath())));
+}
+
+// ---------------------------------------------------------------- collections
+
+void TMainWin::setCurrentPath(const QString& path)
+{
+    const QString previous = collectionPath();
+    settings().misc.lastGroup = path;
+    updateRecentFiles(settings().misc.lastFiles, previous, path);
+    buildRecentFilesMenu();
+    updateCaption();
+}
+
+void TMainWin::NewGroup()
+{
+    FileDialogRequest request;
+    request.kind = FileDialogRequest::Kind::Save;
+    request.title = QStringLiteral("Create New Puzzle Group");
+    request.defaultExtension = QStringLiteral("QZ3");
+    request.filter = kCollectionFilter;
+    request.initialPath = QFileInfo(collectionPath()).absolutePath();
+    request.overwritePrompt = true;
+    const QString path = chooseFile(this, request);
+    if (path.isEmpty())
+        return;
+    if (!createEmptyCollection(path)) {
+        showError(QStringLiteral("Unable to create the puzzle collection file %1.").arg(path));
+        return;
+    }
+    setCurrentPath(path);
+    m_browser.clear();
+    refreshLists();
+    EnableDisable();
+    if (askYesNo(QStringLiteral("New Puzzle"),
+                 QStringLiteral("Would you like to create your first puzzle now for this new puzzle collection?")))
+        NewPuzzleClick();
+}
+
+void TMainWin::OpenGroup()
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Open Puzzle Group");
+    request.defaultExtension = QStringLiteral("QZ3");
+    request.filter = kCollectionFilter;
+    request.initialPath = collectionPath();
+    const QString path = chooseFile(this, request);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().compare(QLatin1String("QZ3"), Qt::CaseInsensitive) != 0) {
+        showError(QStringLiteral("The file selected is not a valid Quillmaze file."));
+        return;
+    }
+    setCurrentPath(path);
+    LoadInPuzzles();
+    EnableDisable();
+}
+
+void TMainWin::OpenSaveFile(const QString& path)
+{
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return;
+    setCurrentPath(path);
+    LoadInPuzzles();
+    EnableDisable();
+}
+
+void TMainWin::DeletePuzzle()
+{
+    if (!m_browser.hasSelectedPuzzle()) {
+        showError(kNoPuzzleSelected);
+        return;
+    }
+    const QByteArray title = m_browser.selectedTitle();
+    if (!askYesNo(QStringLiteral("Delete"),
+                  QStringLiteral("Are you sure you want to delete %1?").arg(ansiToUnicode(title))))
+        return;
+    const qint64 n = m_browser.selectedRecordIndex();
+    runReportingIoErrors([&] { deletePuzzleRecord(collectionPath(), n); });
+    m_browser.setPendingSelectionForDeletion();
+    LoadInPuzzles();
+    EnableDisable();
+}
+
+// ---------------------------------------------------------------- puzzles
+
+void TMainWin::NewPuzzleClick()
+{
+    PuzzleRecord& record = *globals().currentPuzzle;
+    resetToNewPuzzle(record);
+    runReportingIoErrors([&] {
+        record.PageLayout = newPuzzleLayout(programFile(QString::fromLatin1(kLayoutLibraryFile)),
+                                            settings().pageLayout.defaultPage);
+    });
+    globals().newPuzzle = true;
+}
+
+void TMainWin::readSelectedPuzzle(bool asCopy)
+{
+    if (!m_browser.hasSelectedPuzzle()) {
+        showError(kNoPuzzleSelected);
+        return;
+    }
+    globals().newPuzzle = asCopy;
+    globals().recordIndex = static_cast<int>(m_browser.selectedRecordIndex());
+    PuzzleRecord& record = *globals().currentPuzzle;
+    bool opened = false;
+    if (!runReportingIoErrors([&] { opened = readPuzzle(collectionPath(), globals().recordIndex, record); }))
+        return;
+    if (!opened) {
+        showError(QStringLiteral("Unable to access Word List file."));
+        return;
+    }
+    if (asCopy)
+        makeCopyOfPuzzle(record);
+}
+
+void TMainWin::ModifyPuzzleClick() { readSelectedPuzzle(false); }
+void TMainWin::CopyPuzzleClick() { readSelectedPuzzle(true); }
+
+void TMainWin::PrintPuzzleClick()
+{
+    if (!m_browser.hasSelectedPuzzle()) {
+        showError(kNoPuzzleSelected);
+        return;
+    }
+    auto record = std::make_unique<PuzzleRecord>(zeroPuzzleRecord());
+    bool opened = false;
+    if (!runReportingIoErrors([&] { opened = readPuzzle(collectionPath(), m_browser.selectedRecordIndex(), *record); }))
+        return;
+    if (!opened) {
+        showError(QStringLiteral("Unable to load puzzle."));
+        return;
+    }
+    if (!record->isGenerated()) {
+        showWarning(QStringLiteral("A puzzle has never been generated for this word/clue list. Please select "
+                                   "\"File|Modify\" from the menu and create the puzzle first"));
+        return;
+    }
+}
+
+// ---------------------------------------------------------------- screen size and fonts
+
+void TMainWin::applyScreenPreset(int preset)
+{
+    globals().screenPreset = preset;
+    globals().screenScale = screenScaleForPreset(preset);
+    settings().misc.windowSize = preset;
+    for (std::size_t i = 0; i < kPresets.size(); ++i)
+        m_screenActions[i]->setChecked(kPresets[i] == preset);
+}
+
+void TMainWin::ChangeScreenSize(int preset)
+{
+    if (preset == globals().screenPreset) {
+        applyScreenPreset(preset);
+        return;
+    }
+    for (std::size_t i = 1; i < kPresets.size(); ++i) {
+        if (preset == kPresets[i]
+            && (m_screenSize.width() < kPresets[i] || m_screenSize.height() < kPresetHeights[i])) {
+            showError(presetUnsupportedMessage(kPresets[i], kPresetHeights[i]));
+            applyScreenPreset(globals().screenPreset);
+            return;
+        }
+    }
+    applyScreenPreset(preset);
+    restoreAndRescale();
+    update();
+}
+
+void TMainWin::restoreAndRescale()
+{
+    const int percent = static_cast<int>(std::lround(globals().screenScale * 100));
+    m_layout.restore(m_client, percent);
+    m_client->setTileScale(globals().screenScale);
+    adjustSize();
+    setFixedSize(sizeHint());
+    centreOnScreen(this);
+    if (y() < 0)
+        move(x(), 0);
+}
+
+void TMainWin::applyFontsToMainWindow()
+{
+    applyUserFonts(this, settings());
+}
+
+void TMainWin::chooseUserFont(int which)
+{
+    UserFont* fonts[] = {&settings().labelFont, &settings().editFont, &settings().buttonFont};
+    UserFont& userFont = *fonts[which];
+    QFont initial(userFont.name);
+    initial.setBold(userFont.bold);
+    initial.setItalic(userFont.italic);
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, initial, this);
+    if (!ok)
+        return;
+    userFont.name = chosen.family();
+    userFont.bold = chosen.bold();
+    userFont.italic = chosen.italic();
+    applyFontsToMainWindow();
+}

@@ -1,9 +1,117 @@
 #pragma once
 
+#include "app/ui/layoutsnapshot.h"
+#include "spelling/languages.h"
+#include "storage/collectionbrowser.h"
+
 #include <QMainWindow>
 
+#include <array>
+
+class QAction;
+class QActionGroup;
+class QListWidget;
+class QMenu;
+class QToolButton;
+class MainClientArea;
+
+// The program's one permanent window: the categories and puzzle titles of the
+// current collection, and every command. Owns the program-wide state for the
+// whole run (held in globals()).
 class TMainWin : public QMainWindow {
     Q_OBJECT
 public:
+    static constexpr int ClientWidth = 632;
+    static constexpr int ClientHeight = 413;
+
     explicit TMainWin(QWidget* parent = nullptr);
+    ~TMainWin() override;
+
+    // Collection commands.
+    void NewGroup();
+    void OpenGroup();
+    void OpenSaveFile(const QString& path);
+    void DeletePuzzle();
+
+    // Puzzle commands.
+    void NewPuzzleClick();
+    void ModifyPuzzleClick();
+    void CopyPuzzleClick();
+    void PrintPuzzleClick();
+
+    // Index of the current collection.
+    void LoadInPuzzles();
+    void SetCategory(int row);
+    // Selects the saved puzzle after a save: pending selection + rebuild.
+    void selectAfterSave(const QByteArray& category, const QByteArray& title);
+
+    // Screen size preset 640, 800, 1024 or 1280 (menu "Screen Size").
+    void ChangeScreenSize(int preset);
+    // The screen size the presets are checked against; tests set it before
+    // the window is created (an empty size means the real screen).
+    static void setAssumedScreenSize(const QSize& size);
+
+    void EnableDisable();
+    void updateCaption();
+
+    const CollectionBrowser& browser() const { return m_browser; }
+    QString collectionPath() const;
+    QListWidget* categoryBox() const { return m_categoryBox; }
+    QListWidget* puzzleBox() const { return m_puzzleBox; }
+    QAction* action(const QString& objectName) const;
+    const LanguageFiles& languageFiles() const { return m_languages; }
+    const UserLexiconNames& userLexicons() const { return m_userLexicons; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void FormActivate();
+    void FormClose();
+
+    void buildClientArea();
+    void buildMenus();
+    QAction* addCommand(QMenu* menu, const QString& name, const QString& caption,
+                        const QKeySequence& shortcut, void (TMainWin::*slot)());
+    void addSpeedButton(QAction* action, const QString& hint, const QIcon& icon, int x);
+    void buildRecentFilesMenu();
+    void refreshLists();
+    void applyScreenPreset(int preset);
+    void restoreAndRescale();
+    void applyFontsToMainWindow();
+    void chooseUserFont(int which);
+    void readSelectedPuzzle(bool asCopy);
+    void setCurrentPath(const QString& path);
+    void resolveLanguages();
+    void tickSpellingLanguage();
+    void tickThesaurusLanguage();
+
+    void CategoryBoxClick();
+    void PuzzleBoxClick();
+    void PuzzleBoxDblClick();
+
+    CollectionBrowser m_browser;
+    MainClientArea* m_client = nullptr;
+    QListWidget* m_categoryBox = nullptr;
+    QListWidget* m_puzzleBox = nullptr;
+    QMenu* m_fileMenu = nullptr;
+    QAction* m_recentSeparator = nullptr;
+    std::array<QAction*, 5> m_recentActions{};
+    std::array<QAction*, 4> m_screenActions{};
+    QAction* m_backgroundAction = nullptr;
+    QAction* m_colours256 = nullptr;
+    QAction* m_colours16m = nullptr;
+    std::array<QAction*, 10> m_dictionaryActions{}; // index = language 1..9
+    std::array<QAction*, 4> m_thesaurusActions{};   // index = 1..3
+    QList<QToolButton*> m_speedButtons;
+    LayoutSnapshot m_layout;
+    QSize m_screenSize;
+    LanguageFiles m_languages;
+    UserLexiconNames m_userLexicons;
+    bool m_activatedOnce = false;
+    bool m_shownOnce = false;
 };

@@ -1,0 +1,222 @@
+#include "app/globals.h"
+#include "app/ui/filechooser.h"
+#include "app/ui/help.h"
+#include "app/ui/mainwindow.h"
+#include "support/puzzles.h"
+#include "support/recordingmessages.h"
+#include "support/tempdir.h"
+#include "ui/uitestmain.h"
+
+#include <QAction>
+#include <QFile>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const char* kQuietIni = "[Misc]\r\nShow Tips=No\r\n";
+
+QStringList listTexts(const QListWidget* box)
+{
+    QStringList texts;
+    for (int row = 0; row < box->count(); ++row)
+        texts << box->item(row)->text();
+    return texts;
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestFolders> m_folders;
+    std::unique_ptr<RecordingMessages> m_messages;
+
+    QString sample() const { return m_folders->startDir() + "/SAMPLE.QZ3"; }
+
+    std::unique_ptr<TMainWin> startWindow(const QByteArray& ini = kQuietIni)
+    {
+        TestFolders::writeFile(m_folders->startDir() + "/QMAZE3.INI", ini);
+        return std::make_unique<TMainWin>();
+    }
+
+private slots:
+    void init()
+    {
+        m_folders = std::make_unique<TestFolders>();
+        m_messages = std::make_unique<RecordingMessages>();
+        writeCollection(sample(), {{"Animals", "Farm"}, {"Science", "Planets"}, {"Animals", "Birds"}});
+        TMainWin::setAssumedScreenSize(QSize(1280, 1024));
+    }
+    void cleanup()
+    {
+        setFileChooser({});
+        setHelpOpener({});
+        m_messages.reset();
+        m_folders.reset();
+    }
+
+    void startsOnTheSampleCollectionWithFirstPuzzleSelected()
+    {
+        auto window = startWindow();
+        window->show();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Quillmaze 98 (SAMPLE)"));
+        QCOMPARE(listTexts(window->categoryBox()), (QStringList{"Animals", "Science"}));
+        QCOMPARE(listTexts(window->puzzleBox()), (QStringList{"Birds", "Farm"}));
+        QCOMPARE(window->puzzleBox()->currentRow(), 0);
+        QVERIFY(window->action("ModifyPuzzle") != nullptr);
+        QVERIFY(window->action("DeletePuzzle")->isEnabled());
+        QVERIFY(window->action("PrintPuzzle")->isEnabled());
+        QVERIFY(m_messages->shown.isEmpty());
+    }
+
+    void choosingACategoryFillsItsPuzzlesAndDisablesPuzzleCommands()
+    {
+        auto window = startWindow();
+        window->categoryBox()->setCurrentRow(1);
+        QCOMPARE(listTexts(window->puzzleBox()), (QStringList{"Planets"}));
+        QVERIFY(!window->action("DeletePuzzle")->isEnabled());
+        QVERIFY(!window->action("CopyPuzzle")->isEnabled());
+        window->DeletePuzzle();
+        QCOMPARE(m_messages->lastText(), QStringLiteral("No puzzle selected.  Please select a puzzle first."));
+        QCOMPARE(m_messages->lastCaption(), QStringLiteral("Error"));
+    }
+
+    void deletingAPuzzleAsksAndCompactsTheFile()
+    {
+        auto window = startWindow();
+        window->puzzleBox()->setCurrentRow(1); // Farm, record 0
+        m_messages->answers = {MessageAnswer::No};
+        window->DeletePuzzle();
+        QCOMPARE(m_messages->lastText(), QStringLiteral("Are you sure you want to delete Farm?"));
+        QCOMPARE(QFile(sample()).size(), 3 * 95830);
+
+        window->DeletePuzzle(); // scripted answers ran out: Yes
+        QCOMPARE(QFile(sample()).size(), 2 * 95830);
+        QCOMPARE(listTexts(window->puzzleBox()), (QStringList{"Birds"}));
+        QCOMPARE(window->puzzleBox()->currentRow(), 0); // the title above the deleted one
+    }
+
+    void printingANeverGeneratedPuzzleIsRefused()
+    {
+        createEmptyCollection(sample());
+        writePuzzle(sample(), *makePuzzle("Words", "Draft", false), -1);
+        auto window = startWindow();
+        window->PrintPuzzleClick();
+        QCOMPARE(m_messages->lastCaption(), QStringLiteral("Warning"));
+        QCOMPARE(m_messages->lastText(),
+                 QStringLiteral("A puzzle has never been generated for this word/clue list. Please select "
+                                "\"File|Modify\" from the menu and create the puzzle first"));
+    }
+
+    void openingCollectionsKeepsTheRecentList()
+    {
+        auto window = startWindow();
+        const QString other = m_folders->path("other.qz3");
+        writeCollection(other, {{"Holidays", "Winter"}});
+        setFileChooser([&](QWidget*, const FileDialogRequest& request) {
+            return request.title == "Open Puzzle Group" ? other : QString();
+        });
+        window->OpenGroup();
+        QCOMPARE(window->collectionPath(), other); // lower-case extension accepted
+        QCOMPARE(window->windowTitle(), QStringLiteral("Quillmaze 98 (other)"));
+        QCOMPARE(listTexts(window->categoryBox()), (QStringList{"Holidays"}));
+        QAction* recent = window->action("RecentFile1");
+        QCOMPARE(recent->text(), QStringLiteral("&1   ") + sample());
+        QVERIFY(recent->isVisible());
+        QVERIFY(!window->action("RecentFile2")->isVisible());
+
+        recent->trigger(); // back to the sample: "other" goes on top
+        QCOMPARE(window->collectionPath(), sample());
+        QCOMPARE(globals().settings.misc.lastFiles[0], other);
+
+        const QString text = m_folders->path("notes.txt");
+        TestFolders::writeFile(text, "hello");
+        setFileChooser([&](QWidget*, const FileDialogRequest&) { return text; });
+        window->OpenGroup();
+        QCOMPARE(m_messages->lastText(), QStringLiteral("The file selected is not a valid Quillmaze file."));
+        QCOMPARE(window->collectionPath(), sample());
+    }
+
+    void newCollectionIsEmptyAndOffersAFirstPuzzle()
+    {
+        auto window = startWindow();
+        const QString created = m_folders->path("fresh.QZ3");
+        TestFolders::writeFile(created, QByteArray(95830, 'x')); // overwritten after confirmation
+        setFileChooser([&](QWidget*, const FileDialogRequest&) { return created; });
+        m_messages->answers = {MessageAnswer::No};
+        window->NewGroup();
+        QCOMPARE(QFile(created).size(), 0);
+        QCOMPARE(window->categoryBox()->count(), 0);
+        QCOMPARE(m_messages->lastCaption(), QStringLiteral("New Puzzle"));
+        QCOMPARE(m_messages->lastText(),
+                 QStringLiteral("Would you like to create your first puzzle now for this new puzzle collection?"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Quillmaze 98 (fresh)"));
+    }
+
+    void copyAppliesTheCopyNameAndClearsPlacement()
+    {
+        auto record = makePuzzle("Animals", "Zoo (4)");
+        record->WordCount = 1;
+        record->wordPlaced(1) = 1;
+        createEmptyCollection(sample());
+        writePuzzle(sample(), *record, -1);
+        auto window = startWindow();
+        window->CopyPuzzleClick();
+        QCOMPARE(globals().currentPuzzle->Title.bytes(), QByteArray("Zoo (5)"));
+        QVERIFY(!globals().currentPuzzle->wordPlaced(1));
+        QVERIFY(globals().newPuzzle);
+        window->ModifyPuzzleClick();
+        QCOMPARE(globals().currentPuzzle->Title.bytes(), QByteArray("Zoo (4)"));
+        QVERIFY(!globals().newPuzzle);
+    }
+
+    void screenPresetsCheckTheScreenSize()
+    {
+        TMainWin::setAssumedScreenSize(QSize(1024, 700));
+        auto window = startWindow("[Misc]\nShow Tips=No\nWindow Size=1024\n");
+        QCOMPARE(globals().screenPreset, 640);
+        QVERIFY(window->action("Screen640")->isChecked());
+
+        TMainWin::setAssumedScreenSize(QSize(1024, 768));
+        window = startWindow();
+        window->show();
+        window->ChangeScreenSize(1280);
+        QCOMPARE(m_messages->lastText(),
+                 QStringLiteral("Your current screen resolution does not support 1280 x 1024 pixels."));
+        QVERIFY(window->action("Screen640")->isChecked());
+        QVERIFY(!window->action("Screen1280")->isChecked());
+
+        const int width640 = window->centralWidget()->width();
+        window->ChangeScreenSize(800);
+        QCOMPARE(globals().screenScale, 1.25);
+        QCOMPARE(window->centralWidget()->width(), qRound(width640 * 1.25));
+        QVERIFY(window->action("Screen800")->isChecked());
+    }
+
+    void closingSavesTheSettings()
+    {
+        auto window = startWindow();
+        window->action("Colors256")->trigger();
+        window->close();
+        const QByteArray ini = TestFolders::readFile(m_folders->startDir() + "/QMAZE3.INI");
+        QVERIFY(ini.contains("Pixel Format=2"));
+        QVERIFY(ini.contains(("Last Group=" + sample()).toUtf8()));
+    }
+
+    void helpOpensTheContentsAndKeywordPages()
+    {
+        auto window = startWindow();
+        QString opened;
+        setHelpOpener([&](const QString& page) { opened = page; });
+        window->action("HelpContents")->trigger();
+        QVERIFY(opened.endsWith("help/index.html"));
+    }
+};
+
+QM_UI_TEST(MainWindowTest)
+#include "mainwindow_test.moc"
