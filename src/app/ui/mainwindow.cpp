@@ -103,8 +103,11 @@ QSize& assumedScreenSize()
 
 void TMainWin::setAssumedScreenSize(const QSize& size) { assumedScreenSize() = size; }
 
+static void initIconResources() { Q_INIT_RESOURCE(icons); }
+
 TMainWin::TMainWin(QWidget* parent) : QMainWindow(parent)
 {
+    initIconResources();
     setObjectName(QStringLiteral("MainWin"));
     FormCreate();
 }
@@ -234,12 +237,17 @@ void TMainWin::buildClientArea()
     m_client->setFixedSize(ClientWidth, ClientHeight);
     setCentralWidget(m_client);
 
-    auto* leftFrame = new QFrame(m_client);
-    leftFrame->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    leftFrame->setGeometry(8, 44, 300, 361);
-    auto* rightFrame = new QFrame(m_client);
-    rightFrame->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    rightFrame->setGeometry(316, 44, 308, 361);
+    const auto panel = [this](const QRect& bounds) {
+        auto* frame = new QFrame(m_client);
+        frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        frame->setAutoFillBackground(true);
+        QPalette palette = frame->palette();
+        palette.setColor(QPalette::Window, QColor(192, 192, 192));
+        frame->setPalette(palette);
+        frame->setGeometry(bounds);
+    };
+    panel(QRect(8, 44, 300, 361));
+    panel(QRect(316, 44, 308, 361));
 
     makeHeading(m_client, QStringLiteral("Category"))->setGeometry(16, 52, 284, 20);
     makeHeading(m_client, QStringLiteral("Puzzles"))->setGeometry(324, 52, 292, 20);
@@ -283,7 +291,6 @@ void TMainWin::addSpeedButton(QAction* action, const QString& hint, const QIcon&
 
 void TMainWin::buildMenus()
 {
-    QStyle* s = style();
     QMenuBar* bar = menuBar();
 
     m_fileMenu = bar->addMenu(QStringLiteral("&File"));
@@ -444,23 +451,23 @@ void TMainWin::buildMenus()
     }
 
     int x = 6;
-    const auto button = [&](QAction* a, const QString& hint, QStyle::StandardPixmap pixmap, int gapAfter = 0) {
-        addSpeedButton(a, hint, s->standardIcon(pixmap), x);
+    const auto button = [&](QAction* a, const QString& hint, const char* icon, int gapAfter = 0) {
+        addSpeedButton(a, hint, QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))), x);
         x += 32 + gapAfter;
     };
-    button(newGroup, QStringLiteral("Create New Puzzle Collection File"), QStyle::SP_FileDialogNewFolder);
-    button(openGroup, QStringLiteral("Open Puzzle Collection File"), QStyle::SP_DialogOpenButton, 10);
-    button(newPuzzle, QStringLiteral("Create New Puzzle"), QStyle::SP_FileIcon);
-    button(modify, QStringLiteral("Modify Puzzle"), QStyle::SP_FileDialogContentsView);
-    button(copy, QStringLiteral("Copy Puzzle"), QStyle::SP_FileLinkIcon);
-    button(remove, QStringLiteral("Delete Puzzle"), QStyle::SP_TrashIcon, 10);
-    button(import, QStringLiteral("Import Puzzles"), QStyle::SP_ArrowDown);
-    button(exportPuzzles, QStringLiteral("Export Puzzles"), QStyle::SP_ArrowUp, 10);
-    button(print, QStringLiteral("Print Puzzle"), QStyle::SP_FileDialogDetailedView, 10);
-    button(puzzleShape, QStringLiteral("Create Puzzle Shape"), QStyle::SP_DialogResetButton);
-    button(pageLayout, QStringLiteral("Page Layout Designer"), QStyle::SP_FileDialogListView, 10);
-    button(contents, QStringLiteral("Help"), QStyle::SP_DialogHelpButton);
-    button(exitAction, QStringLiteral("Exit Program"), QStyle::SP_DialogCloseButton);
+    button(newGroup, QStringLiteral("Create New Puzzle Collection File"), "newgroup");
+    button(openGroup, QStringLiteral("Open Puzzle Collection File"), "opengroup", 10);
+    button(newPuzzle, QStringLiteral("Create New Puzzle"), "newpuzzle");
+    button(modify, QStringLiteral("Modify Puzzle"), "modify");
+    button(copy, QStringLiteral("Copy Puzzle"), "copy");
+    button(remove, QStringLiteral("Delete Puzzle"), "delete", 10);
+    button(import, QStringLiteral("Import Puzzles"), "import");
+    button(exportPuzzles, QStringLiteral("Export Puzzles"), "export", 10);
+    button(print, QStringLiteral("Print Puzzle"), "print", 10);
+    button(puzzleShape, QStringLiteral("Create Puzzle Shape"), "shape");
+    button(pageLayout, QStringLiteral("Page Layout Designer"), "pagelayout", 10);
+    button(contents, QStringLiteral("Help"), "help");
+    button(exitAction, QStringLiteral("Exit Program"), "exit");
 }
 
 void TMainWin::buildRecentFilesMenu()
