@@ -1,0 +1,223 @@
+#include "app/globals.h"
+#include "shapes/shapelibrary.h"
+#include "shapes/shapefile.h"
+#include "shapes/ui/shapeeditordialog.h"
+#include "shapes/ui/shapefilechooser.h"
+#include "shapes/ui/shapelistbox.h"
+#include "shapes/ui/shapesdialog.h"
+#include "support/recordingmessages.h"
+#include "support/tempdir.h"
+#include "ui/uitestmain.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <cstring>
+#include <functional>
+
+namespace {
+
+ShapeRecord filledShape(const char* name, int width, int height)
+{
+    ShapeRecord shape{};
+    shape.ShapeName.assign(name);
+    shape.ShapeWidth = static_cast<std::int16_t>(width);
+    shape.ShapeHeight = static_cast<std::int16_t>(height);
+    shape.ShapeCells.fill(1);
+    return shape;
+}
+
+// Runs `steps` on the modal dialog that the click opens, then returns.
+bool driveModal(QPushButton* opener, const std::function<void(QWidget*)>& steps)
+{
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal) {
+            steps(modal);
+            ran = true;
+        }
+        if (QApplication::activeModalWidget() == modal && modal)
+            modal->close();
+    });
+    QTest::mouseClick(opener, Qt::LeftButton);
+    return ran;
+}
+
+// The centre of a cell of the editor's grid image.
+QPoint cellCentre(const TDoShapes& editor, int row, int col)
+{
+    const int s = editor.editor().cellSize();
+    return QPoint((col - 1) * s + s / 2, (row - 1) * s + s / 2);
+}
+
+} // namespace
+
+class ShapesDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        std::memset(&globals().currentShape, 0, sizeof globals().currentShape);
+        globals().settings.create.lastShape = 1;
+        globals().settings.misc.lastImportShapeFile.clear();
+        *globals().currentPuzzle = zeroPuzzleRecord();
+    }
+    void cleanup() { setShapeFileChooser({}); }
+
+    void newShapeDrawnInTheEditorIsSavedAndSelected()
+    {
+        TestFolders folders;
+        RecordingMessages messages;
+        TSelectShapes dialog;
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Shapes"));
+        dialog.show();
+        QCOMPARE(messages.shown.size(), 1);
+        QCOMPARE(messages.lastText(), QStringLiteral("No saved shape information could be found."));
+
+        auto* newButton = dialog.findChild<QPushButton*>(QStringLiteral("NewShape"));
+        const bool ran = driveModal(newButton, [](QWidget* modal) {
+            auto* editor = qobject_cast<TDoShapes*>(modal);
+            QVERIFY(editor);
+            QCOMPARE(editor->windowTitle(), QStringLiteral("Shape Creator"));
+            auto* title = editor->findChild<QLineEdit*>(QStringLiteral("Title"));
+            QCOMPARE(title->text(), QStringLiteral("New Layout"));
+            title->setText(QStringLiteral("Kite"));
+            editor->findChild<QLineEdit*>(QStringLiteral("Height"))->setText(QStringLiteral("20"));
+            QWidget* image = editor->findChild<QWidget*>(QStringLiteral("GridImage"));
+            QTest::mouseClick(image, Qt::LeftButton, {}, cellCentre(*editor, 1, 1));
+            QTest::mouseClick(editor->findChild<QPushButton*>(QStringLiteral("Save")), Qt::LeftButton);
+        });
+        QVERIFY(ran);
+
+        auto* box = dialog.findChild<QListWidget*>(QStringLiteral("ShapeBox"));
+        QCOMPARE(box->count(), 1);
+        QVERIFY(box->currentItem());
+        QCOMPARE(box->currentItem()->text(), QStringLiteral("30x20 Kite"));
+        QCOMPARE(TestFolders::readFile(shapeLibraryPath()).size(), 2555);
+        QVERIFY(!globals().currentShape.cellInShape(1, 1));
+        QVERIFY(globals().currentShape.cellInShape(1, 2));
+        QVERIFY(dialog.findChild<QPushButton*>(QStringLiteral("ModifyShape"))->isEnabled());
+        QCOMPARE(messages.shown.size(), 1);
+    }
+
+    void editorClicksShiftsAndUndo()
+    {
+        TDoShapes editor(ShapeEditorMode::Copy, filledShape("Square", 10, 10), -1);
+        QWidget* image = editor.findChild<QWidget*>(QStringLiteral("GridImage"));
+        auto* undo = editor.findChild<QPushButton*>(QStringLiteral("Undo"));
+        QVERIFY(!undo->isEnabled());
+
+        // A release in another cell than the press does nothing.
+        QTest::mousePress(image, Qt::LeftButton, {}, cellCentre(editor, 2, 2));
+        QTest::mouseRelease(image, Qt::LeftButton, {}, cellCentre(editor, 2, 3));
+        QVERIFY(editor.editor().shape().cellInShape(2, 2));
+
+        QTest::mouseClick(image, Qt::LeftButton, {}, cellCentre(editor, 5, 5));
+        QVERIFY(!editor.editor().shape().cellInShape(5, 5));
+        QTest::mouseClick(image, Qt::RightButton, {}, cellCentre(editor, 5, 5));
+        QVERIFY(editor.editor().shape().cellInShape(5, 5));
+        QVERIFY(undo->isEnabled());
+
+        QTest::mouseClick(editor.findChild<QToolButton*>(QStringLiteral("ShiftRight")), Qt::LeftButton);
+        QVERIFY(!editor.editor().shape().cellInShape(1, 1));
+        QTest::mouseClick(undo, Qt::LeftButton);
+        QVERIFY(editor.editor().shape().cellInShape(1, 1));
+        QVERIFY(!undo->isEnabled());
+    }
+
+    void leavingAnInvalidWidthShowsTheMessageAndKeepsTheFocus()
+    {
+        RecordingMessages messages;
+        TDoShapes editor(ShapeEditorMode::New, ShapeRecord{}, -1);
+        editor.show();
+        QApplication::setActiveWindow(&editor);
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        auto* width = editor.findChild<QLineEdit*>(QStringLiteral("Width"));
+        auto* height = editor.findChild<QLineEdit*>(QStringLiteral("Height"));
+        width->setFocus();
+        width->setText(QStringLiteral("4"));
+        height->setFocus(Qt::TabFocusReason);
+        QCOMPARE(messages.lastText(), QStringLiteral("Width must be between 5 and 30.  Please re-enter width."));
+        QTRY_COMPARE(QApplication::focusWidget(), width);
+
+        width->setText(QStringLiteral("12"));
+        height->setFocus(Qt::TabFocusReason);
+        QCOMPARE(editor.editor().shape().width(), 12);
+        QCOMPARE(messages.shown.size(), 1);
+
+        // Cancel needs no valid size.
+        width->setFocus();
+        width->setText(QStringLiteral("99"));
+        QTest::mouseClick(editor.findChild<QPushButton*>(QStringLiteral("Cancel")), Qt::LeftButton);
+        QCOMPARE(messages.shown.size(), 1);
+        QCOMPARE(editor.result(), int(QDialog::Rejected));
+        QVERIFY(!editor.saved());
+    }
+
+    void importExportAndDeleteThroughTheButtons()
+    {
+        TestFolders folders;
+        RecordingMessages messages;
+        const ShapeRecord boxShape = filledShape("Box", 12, 12);
+        TestFolders::writeFile(shapeLibraryPath(), QByteArray(reinterpret_cast<const char*>(&boxShape), sizeof boxShape));
+        const QString lay = folders.path("fish.lay");
+        QVERIFY(exportShapeFile(lay, filledShape("Fish", 20, 15)));
+        QString offered;
+        setShapeFileChooser([&](QWidget*, ShapeFileDialog kind, const QString& initial) {
+            offered = initial;
+            return kind == ShapeFileDialog::Import ? lay : folders.path("out.lay");
+        });
+
+        ShapeListBox box(ShapeListMode::EditorNew, 148);
+        box.load();
+        auto* list = box.findChild<QListWidget*>(QStringLiteral("ShapeBox"));
+        QTest::mouseClick(box.findChild<QPushButton*>(QStringLiteral("ImportShape")), Qt::LeftButton);
+        QCOMPARE(offered, folders.startDir());
+        QCOMPARE(globals().settings.misc.lastImportShapeFile, lay);
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->currentItem()->text(), QStringLiteral("20x15 Fish"));
+        QCOMPARE(globals().settings.create.lastShape, 1);
+
+        QTest::mouseClick(box.findChild<QPushButton*>(QStringLiteral("ExportShape")), Qt::LeftButton);
+        QCOMPARE(messages.lastText(), QStringLiteral("Puzzle Shape Exported!"));
+        QCOMPARE(TestFolders::readFile(folders.path("out.lay")).size(), 2561);
+
+        list->setCurrentRow(0);
+        QCOMPARE(globals().currentShape.ShapeName.text(), QStringLiteral("Box"));
+        QTest::mouseClick(box.findChild<QPushButton*>(QStringLiteral("DeleteShape")), Qt::LeftButton);
+        QCOMPARE(list->count(), 1);
+        QCOMPARE(list->currentItem()->text(), QStringLiteral("20x15 Fish"));
+        QCOMPARE(TestFolders::readFile(shapeLibraryPath()).size(), 2555);
+    }
+
+    void currentPuzzleEntryCannotBeModifiedOrDeleted()
+    {
+        TestFolders folders;
+        RecordingMessages messages;
+        PuzzleRecord& puzzle = *globals().currentPuzzle;
+        puzzle.GridCols = 12;
+        puzzle.GridRows = 10;
+        ShapeListBox box(ShapeListMode::EditorModify, 148);
+        box.load();
+        auto* list = box.findChild<QListWidget*>(QStringLiteral("ShapeBox"));
+        QCOMPARE(list->currentItem()->text(), QStringLiteral("12x10 <Current Puzzle>"));
+        QVERIFY(!box.findChild<QPushButton*>(QStringLiteral("ModifyShape"))->isEnabled());
+        QVERIFY(!box.findChild<QPushButton*>(QStringLiteral("DeleteShape"))->isEnabled());
+        QVERIFY(box.findChild<QPushButton*>(QStringLiteral("CopyShape"))->isEnabled());
+        box.setControlsEnabled(false);
+        QVERIFY(!list->isEnabled());
+        QVERIFY(!box.findChild<QPushButton*>(QStringLiteral("CopyShape"))->isEnabled());
+        QVERIFY(messages.shown.isEmpty());
+    }
+};
+
+QM_UI_TEST(ShapesDialogTest)
+
+#include "shapesdialog_test.moc"
