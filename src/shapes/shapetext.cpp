@@ -4,6 +4,8 @@
 
 #include <QList>
 
+#include <algorithm>
+
 namespace {
 constexpr int kMinSide = 5;
 constexpr int kMaxSide = 30;

@@ -63,21 +63,6 @@ TEST(ShapeEditorFill, ColumnOneOfAnotherRowIsReachedOnlyFromAboveOrBelow)
     EXPECT_EQ(rowsOf(fromAbove.shape()).mid(0, 2), QStringList({"#####", "#####"}));
 }
 
-TEST(ShapeEditorFill, FillingCellsOfTheShapeRemovesTheRegion)
-{
-    ShapeEditor editor = editorOf({
-        ".....",
-        ".###.",
-        ".###.",
-        ".....",
-        ".....",
-    });
-    editor.fill(3, 3);
-    EXPECT_EQ(rowsOf(editor.shape()), QStringList(5, "....."));
-    editor.undo();
-    EXPECT_EQ(rowsOf(editor.shape())[1], ".###.");
-}
-
 TEST(ShapeEditorShift, CellsMovedOutAreLostAndOnlyUndoBringsThemBack)
 {
     const QStringList start = {

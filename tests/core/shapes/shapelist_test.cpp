@@ -53,6 +53,10 @@ TEST_F(ShapeListTest, EntriesShowSizeAndNameSortedCaseInsensitively)
     EXPECT_EQ(list.selected(), 0);
     EXPECT_EQ(currentName(), "Apple");
     EXPECT_TRUE(messages.shown.isEmpty());
+    // Browsing here does not change "Last Shape".
+    list.select(3);
+    EXPECT_EQ(currentName(), "C");
+    EXPECT_EQ(globals().settings.create.lastShape, 1);
 }
 
 TEST_F(ShapeListTest, MissingLibraryWarnsOnceAndImportCreatesIt)
@@ -88,18 +92,6 @@ TEST_F(ShapeListTest, WordListEditorStartsOnLastShapeAndRemembersChoice)
     globals().settings.create.lastShape = 7; // no such record: first position
     list.load();
     EXPECT_EQ(list.selected(), 0);
-}
-
-TEST_F(ShapeListTest, StandAloneBrowsingLeavesLastShapeAlone)
-{
-    writeLibrary({rectangleShape("A", 10, 10), rectangleShape("B", 12, 12)});
-    ShapeList list(ShapeListMode::StandAlone);
-    list.load();
-    list.select(1);
-    EXPECT_EQ(currentName(), "B");
-    EXPECT_EQ(globals().settings.create.lastShape, 1);
-    list.select(0);
-    EXPECT_EQ(globals().settings.create.lastShape, 1);
 }
 
 TEST_F(ShapeListTest, ModifiedPuzzleOffersItsOwnShapeFirst)
