@@ -38,6 +38,7 @@ QString qtFilter(const QString& filter)
 QString realChooser(QWidget* parent, const FileDialogRequest& request)
 {
     QFileDialog dialog(parent, request.title, request.initialPath, qtFilter(request.filter));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setDefaultSuffix(request.defaultExtension);
     if (request.kind == FileDialogRequest::Kind::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -13,7 +13,9 @@
 #include "render/ui/jpegfactordialog.h"
 #include "spelling/languages.h"
 #include "storage/collectionfile.h"
+#include "shapes/ui/shapesdialog.h"
 #include "storage/configuration.h"
+#include "wordlist/ui/intcharsdialog.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -341,6 +343,7 @@ void TMainWin::buildMenus()
                                   QKeySequence(QStringLiteral("Ctrl+L")), nullptr);
     auto* puzzleShape = addCommand(edit, QStringLiteral("PuzzleShape"), QStringLiteral("Puzzle &Shape"),
                                    QKeySequence(QStringLiteral("Ctrl+H")), nullptr);
+    connect(puzzleShape, &QAction::triggered, this, [this] { showShapesDialog(this); });
 
     QMenu* options = bar->addMenu(QStringLiteral("&Options"));
     QMenu* screen = options->addMenu(QStringLiteral("S&creen Size"));
@@ -384,6 +387,7 @@ void TMainWin::buildMenus()
     auto* intChars = addCommand(options, QStringLiteral("InternationalCharacters"),
                                 QStringLiteral("&International Characters"), QKeySequence(QStringLiteral("Ctrl+Y")),
                                 nullptr);
+    connect(intChars, &QAction::triggered, this, [this] { showIntCharsDialog(this); });
 
     QMenu* dictionary = options->addMenu(QStringLiteral("&Dictionary Type"));
     const QStringList dictionaryNames = {
@@ -444,7 +448,7 @@ void TMainWin::buildMenus()
     connect(about, &QAction::triggered, this, [this] { showAboutBox(this); });
 
     // Commands whose windows the program does not have yet stay disabled.
-    for (QAction* a : {newPuzzle, import, exportPuzzles, pageLayout, puzzleShape, intChars, addDictionary,
+    for (QAction* a : {newPuzzle, import, exportPuzzles, pageLayout, addDictionary,
                        excludeDictionary}) {
         a->setEnabled(false);
         a->setProperty("unavailable", true);

@@ -6,7 +6,7 @@
 #include "app/ui/dialoghelper.h"
 #include "shapes/shapedrawing.h"
 #include "shapes/ui/shapeeditordialog.h"
-#include "shapes/ui/shapefilechooser.h"
+#include "app/ui/filechooser.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -144,17 +144,26 @@ void ShapeListBox::DeleteShapeClick()
 }
 
 namespace {
-// The remembered file name, or the start directory the first time.
-QString initialShapeFile(const QString& remembered)
+// The file dialog of shape import or export, starting at the remembered
+// file name (the start directory the first time).
+FileDialogRequest shapeFileRequest(FileDialogRequest::Kind kind, const QString& remembered)
 {
-    return remembered.isEmpty() ? startDirectory() : remembered;
+    FileDialogRequest request;
+    request.kind = kind;
+    const bool open = kind == FileDialogRequest::Kind::Open;
+    request.title = open ? QStringLiteral("Import Puzzle Shape") : QStringLiteral("Export Puzzle Shape");
+    request.filter = open ? QStringLiteral("Puzzle Shapes (*.LAY)|*.LAY") : QStringLiteral("Puzzle Shape (*.LAY)|*.LAY");
+    request.defaultExtension = QStringLiteral("LAY");
+    request.initialPath = remembered.isEmpty() ? startDirectory() : remembered;
+    request.overwritePrompt = !open;
+    return request;
 }
 } // namespace
 
 void ShapeListBox::ImportShapeClick()
 {
     QString& remembered = globals().settings.misc.lastImportShapeFile;
-    const QString path = chooseShapeFile(this, ShapeFileDialog::Import, initialShapeFile(remembered));
+    const QString path = chooseFile(this, shapeFileRequest(FileDialogRequest::Kind::Open, remembered));
     if (path.isEmpty())
         return;
     remembered = path;
@@ -166,7 +175,7 @@ void ShapeListBox::ExportShapeClick()
     if (!m_list.checkExportSelection())
         return;
     QString& remembered = globals().settings.misc.lastExportShapeFile;
-    const QString path = chooseShapeFile(this, ShapeFileDialog::Export, initialShapeFile(remembered));
+    const QString path = chooseFile(this, shapeFileRequest(FileDialogRequest::Kind::Save, remembered));
     if (path.isEmpty())
         return;
     remembered = path;

@@ -2,7 +2,7 @@
 #include "shapes/shapelibrary.h"
 #include "shapes/shapefile.h"
 #include "shapes/ui/shapeeditordialog.h"
-#include "shapes/ui/shapefilechooser.h"
+#include "app/ui/filechooser.h"
 #include "shapes/ui/shapelistbox.h"
 #include "shapes/ui/shapesdialog.h"
 #include "support/recordingmessages.h"
@@ -69,7 +69,7 @@ private slots:
         globals().settings.misc.lastImportShapeFile.clear();
         *globals().currentPuzzle = zeroPuzzleRecord();
     }
-    void cleanup() { setShapeFileChooser({}); }
+    void cleanup() { setFileChooser({}); }
 
     void newShapeDrawnInTheEditorIsSavedAndSelected()
     {
@@ -170,9 +170,9 @@ private slots:
         const QString lay = folders.path("fish.lay");
         QVERIFY(exportShapeFile(lay, filledShape("Fish", 20, 15)));
         QString offered;
-        setShapeFileChooser([&](QWidget*, ShapeFileDialog kind, const QString& initial) {
-            offered = initial;
-            return kind == ShapeFileDialog::Import ? lay : folders.path("out.lay");
+        setFileChooser([&](QWidget*, const FileDialogRequest& request) {
+            offered = request.initialPath;
+            return request.kind == FileDialogRequest::Kind::Open ? lay : folders.path("out.lay");
         });
 
         ShapeListBox box(ShapeListMode::EditorNew, 148);
