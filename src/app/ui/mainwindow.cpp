@@ -10,6 +10,7 @@
 #include "app/ui/mainclientarea.h"
 #include "info/ui/infodialogs.h"
 #include "pagelayout/layoutlibrary.h"
+#include "pagelayout/ui/listpagesdialog.h"
 #include "render/ui/jpegfactordialog.h"
 #include "spelling/languages.h"
 #include "storage/collectionfile.h"
@@ -341,6 +342,7 @@ void TMainWin::buildMenus()
     QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
     auto* pageLayout = addCommand(edit, QStringLiteral("PageLayout"), QStringLiteral("&Page Layout"),
                                   QKeySequence(QStringLiteral("Ctrl+L")), nullptr);
+    connect(pageLayout, &QAction::triggered, this, [this] { showPageLayoutList(this); });
     auto* puzzleShape = addCommand(edit, QStringLiteral("PuzzleShape"), QStringLiteral("Puzzle &Shape"),
                                    QKeySequence(QStringLiteral("Ctrl+H")), nullptr);
     connect(puzzleShape, &QAction::triggered, this, [this] { showShapesDialog(this); });
@@ -448,7 +450,7 @@ void TMainWin::buildMenus()
     connect(about, &QAction::triggered, this, [this] { showAboutBox(this); });
 
     // Commands whose windows the program does not have yet stay disabled.
-    for (QAction* a : {newPuzzle, import, exportPuzzles, pageLayout, addDictionary,
+    for (QAction* a : {newPuzzle, import, exportPuzzles, addDictionary,
                        excludeDictionary}) {
         a->setEnabled(false);
         a->setProperty("unavailable", true);
