@@ -1,0 +1,277 @@
+#include "app/globals.h"
+#include "app/ui/filechooser.h"
+#include "app/ui/mainwindow.h"
+#include "pagelayout/layoutlibrary.h"
+#include "pagelayout/layoutthumbnail.h"
+#include "pagelayout/ui/extractdialog.h"
+#include "pagelayout/ui/layoutthumbnailview.h"
+#include "pagelayout/ui/listpagesdialog.h"
+#include "support/puzzles.h"
+#include "support/recordingmessages.h"
+#include "support/tempdir.h"
+#include "ui/uitestmain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+QStringList listTexts(const QListWidget* box)
+{
+    QStringList texts;
+    for (int row = 0; row < box->count(); ++row)
+        texts << box->item(row)->text();
+    return texts;
+}
+
+void writeLibrary(std::initializer_list<const char*> names)
+{
+    for (const char* name : names) {
+        PageLayoutRecord layout = builtInDefaultLayout();
+        layout.LayoutName.assign(name);
+        appendLayout(layoutLibraryPath(), layout);
+    }
+}
+
+QByteArray layoutFile(const char* name)
+{
+    PageLayoutRecord layout = builtInDefaultLayout();
+    layout.LayoutName.assign(name);
+    return QByteArray("PAG1.0") + QByteArray(reinterpret_cast<const char*>(&layout), sizeof layout);
+}
+
+} // namespace
+
+class ListPagesTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestFolders> m_folders;
+    std::unique_ptr<RecordingMessages> m_messages;
+
+    std::unique_ptr<TListPages> openList(LayoutListMode mode)
+    {
+        auto dialog = std::make_unique<TListPages>(mode);
+        dialog->show();
+        return dialog;
+    }
+    bool enabled(const TListPages& dialog, const char* name) const
+    {
+        return dialog.button(QString::fromLatin1(name))->isEnabled();
+    }
+
+private slots:
+    void init()
+    {
+        m_folders = std::make_unique<TestFolders>();
+        m_messages = std::make_unique<RecordingMessages>();
+        globals().settings.pageLayout.defaultPage = 0;
+        globals().settings.misc.lastImportLayoutFile.clear();
+        globals().settings.misc.lastExportLayoutFile.clear();
+    }
+    void cleanup()
+    {
+        setFileChooser({});
+        setPageDesigner({});
+        m_messages.reset();
+        m_folders.reset();
+    }
+
+    void libraryModeListsSortedEntriesAndNeverOffersSelect()
+    {
+        writeLibrary({"zebra", "Apple"});
+        auto dialog = openList(LayoutListMode::Library);
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Puzzle Page Layouts"));
+        QCOMPARE(listTexts(dialog->PageList()),
+                 (QStringList{"Apple (Letter)", "zebra (Letter)  <<DEFAULT>>"}));
+        QCOMPARE(dialog->PageList()->currentRow(), 0);
+        QVERIFY(!enabled(*dialog, "SelectButton"));
+        QVERIFY(enabled(*dialog, "DeleteButton"));
+        QCOMPARE(dialog->PageImage()->size(), QSize(245, 313));
+        QCOMPARE(dialog->PageImage()->image().pixelColor(100, 100), thumbnailColour(2)); // the built-in grid
+
+        dialog->PageList()->setCurrentRow(1);
+        QCOMPARE(dialog->list().layout().LayoutName.bytes(), QByteArray("zebra"));
+        dialog->SelectClick();
+        QVERIFY(!dialog->layoutChosen());
+        QVERIFY(m_messages->shown.isEmpty());
+    }
+
+    void chooseModesReturnTheSelectedLayout()
+    {
+        writeLibrary({"First", "Second"});
+        auto dialog = openList(LayoutListMode::WordListEditor);
+        QVERIFY(enabled(*dialog, "SelectButton"));
+        dialog->PageList()->setCurrentRow(1);
+        dialog->SelectClick();
+        QVERIFY(dialog->layoutChosen());
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(dialog->chosenLayout().LayoutName.bytes(), QByteArray("Second"));
+    }
+
+    void emptyLibraryWarnsAndDisablesTheButtonsUntilAnImport()
+    {
+        auto dialog = openList(LayoutListMode::PrintOptions);
+        QCOMPARE(m_messages->lastText(), QStringLiteral("No saved page layouts could be found."));
+        for (const char* name : {"SelectButton", "DeleteButton", "CopyButton", "ModifyButton", "ExportButton"})
+            QVERIFY2(!enabled(*dialog, name), name);
+        dialog->SelectClick();
+        QCOMPARE(m_messages->lastText(), QStringLiteral("No layout has been selected."));
+
+        const QString file = m_folders->path("shared.PAG");
+        TestFolders::writeFile(file, layoutFile("Shared"));
+        FileDialogRequest asked;
+        setFileChooser([&](QWidget*, const FileDialogRequest& request) {
+            asked = request;
+            return file;
+        });
+        dialog->ImportClick();
+        QCOMPARE(asked.title, QStringLiteral("Import Page Layouts"));
+        QCOMPARE(asked.filter, QStringLiteral("Page Layouts (*.PAG)|*.PAG"));
+        QCOMPARE(asked.kind, FileDialogRequest::Kind::Open);
+        QCOMPARE(globals().settings.misc.lastImportLayoutFile, file);
+        QCOMPARE(listTexts(dialog->PageList()), (QStringList{"Shared (Letter)  <<DEFAULT>>"}));
+        QCOMPARE(dialog->PageList()->currentRow(), 0);
+        for (const char* name : {"SelectButton", "DeleteButton", "CopyButton", "ModifyButton", "ExportButton"})
+            QVERIFY2(enabled(*dialog, name), name);
+    }
+
+    void exportAsksWhereAndRemembersTheFile()
+    {
+        writeLibrary({"Out"});
+        globals().settings.misc.lastExportLayoutFile = m_folders->path("last.PAG");
+        auto dialog = openList(LayoutListMode::Library);
+        const QString file = m_folders->path("out.PAG");
+        FileDialogRequest asked;
+        setFileChooser([&](QWidget*, const FileDialogRequest& request) {
+            asked = request;
+            return file;
+        });
+        dialog->ExportClick();
+        QCOMPARE(asked.title, QStringLiteral("Export Page Layouts"));
+        QCOMPARE(asked.kind, FileDialogRequest::Kind::Save);
+        QCOMPARE(asked.initialPath, m_folders->path("last.PAG"));
+        QVERIFY(asked.overwritePrompt);
+        QCOMPARE(asked.defaultExtension, QStringLiteral("PAG"));
+        QCOMPARE(globals().settings.misc.lastExportLayoutFile, file);
+        QCOMPARE(TestFolders::readFile(file), layoutFile("Out"));
+        QCOMPARE(m_messages->lastText(), QStringLiteral("Page Layout Exported!"));
+    }
+
+    void deleteAndSetDefaultUpdateTheMarker()
+    {
+        writeLibrary({"A", "B", "C"});
+        auto dialog = openList(LayoutListMode::Library);
+        dialog->PageList()->setCurrentRow(2);
+        dialog->DefaultClick();
+        QCOMPARE(listTexts(dialog->PageList()), (QStringList{"A (Letter)", "B (Letter)", "C (Letter)  <<DEFAULT>>"}));
+        QCOMPARE(dialog->PageList()->currentRow(), 2);
+
+        dialog->PageList()->setCurrentRow(0);
+        dialog->DeleteClick(); // Yes: record 0 goes, the default index stays 2
+        QCOMPARE(listTexts(dialog->PageList()), (QStringList{"B (Letter)", "C (Letter)"}));
+        QCOMPARE(dialog->PageList()->currentRow(), 0);
+        dialog->DeleteClick();
+        dialog->DeleteClick();
+        QCOMPARE(dialog->PageList()->count(), 0);
+        QCOMPARE(m_messages->lastText(), QStringLiteral("No saved page layouts could be found."));
+        QVERIFY(!enabled(*dialog, "DeleteButton"));
+    }
+
+    void designerButtonsDoNothingUntilADesignerIsInstalled()
+    {
+        writeLibrary({"Base", "Zulu"});
+        auto dialog = openList(LayoutListMode::WordListEditor);
+        dialog->CopyClick();
+        QVERIFY(m_messages->shown.isEmpty());
+
+        PageDesignerMode askedMode{};
+        QByteArray startName;
+        setPageDesigner([&](QWidget*, PageDesignerMode mode, qint64, const PageLayoutRecord* layout) {
+            askedMode = mode;
+            startName = layout ? layout->LayoutName.bytes() : QByteArray();
+            PageLayoutRecord saved = *layout;
+            appendLayout(layoutLibraryPath(), saved);
+            return true;
+        });
+        dialog->CopyClick(); // copies "Base", which sorts first
+        QCOMPARE(askedMode, PageDesignerMode::Copy);
+        QCOMPARE(startName, QByteArray("Base (2)"));
+        QCOMPARE(dialog->list().selectedRecordIndex(), 2);
+        QCOMPARE(dialog->PageList()->currentItem()->text(), QStringLiteral("Base (2) (Letter)"));
+        QVERIFY(enabled(*dialog, "SelectButton"));
+
+        dialog->PageList()->clearSelection();
+        dialog->ModifyClick();
+        QCOMPARE(m_messages->lastText(), QStringLiteral("No page layout selected."));
+        QVERIFY(!enabled(*dialog, "SelectButton"));
+    }
+
+    void extractDialogListsPuzzlesAndAddsTheChosenLayout()
+    {
+        writeLibrary({"Existing"});
+        const QString collection = m_folders->path("c.QZ3");
+        auto puzzle = makePuzzle("Animals", "Birds");
+        puzzle->PageLayout.LayoutName.assign("Birds Page");
+        createEmptyCollection(collection);
+        writePuzzle(collection, *makePuzzle("Animals", "farm"), -1);
+        writePuzzle(collection, *puzzle, -1);
+        globals().settings.misc.lastGroup = collection;
+
+        auto dialog = openList(LayoutListMode::Library);
+        QString caption;
+        QStringList titles;
+        QTimer::singleShot(0, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            auto* extract = qobject_cast<TExtractAPuzzle*>(modal);
+            if (!extract) {
+                if (modal)
+                    modal->close();
+                return;
+            }
+            caption = extract->windowTitle();
+            titles = listTexts(extract->PuzzleList());
+            extract->ExtractButton()->click(); // the first title is selected
+        });
+        dialog->ExtractClick();
+        QCOMPARE(caption, QStringLiteral("Extract Page Layout From Puzzle"));
+        QCOMPARE(titles, (QStringList{"Birds", "farm"}));
+        QCOMPARE(listTexts(dialog->PageList()),
+                 (QStringList{"Birds Page (Letter)", "Existing (Letter)  <<DEFAULT>>"}));
+        QCOMPARE(dialog->PageList()->currentRow(), 0);
+        QCOMPARE(QFile(layoutLibraryPath()).size(), 2 * 28868);
+    }
+
+    void extractNeedsAPuzzle()
+    {
+        const QString collection = m_folders->path("empty.QZ3");
+        createEmptyCollection(collection);
+        globals().settings.misc.lastGroup = collection;
+        PageLayoutList list(LayoutListMode::Library);
+        TExtractAPuzzle extract(list);
+        QCOMPARE(extract.PuzzleList()->count(), 0);
+        QVERIFY(!extract.ExtractButton()->isEnabled());
+        extract.ExtractClick();
+        QCOMPARE(m_messages->lastText(), QStringLiteral("No puzzles have been selected for export."));
+        QVERIFY(!QFile::exists(layoutLibraryPath()));
+    }
+
+    void mainWindowOffersThePageLayoutCommand()
+    {
+        TestFolders::writeFile(m_folders->startDir() + "/QMAZE3.INI", "[Misc]\r\nShow Tips=No\r\n");
+        TMainWin::setAssumedScreenSize(QSize(1280, 1024));
+        TMainWin window;
+        QVERIFY(window.action("PageLayout")->isEnabled());
+    }
+};
+
+QM_UI_TEST(ListPagesTest)
+
+#include "listpages_test.moc"
