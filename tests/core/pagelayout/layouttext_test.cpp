@@ -115,13 +115,10 @@ TEST(LayoutText, MistakesAreReportedWithTheirLine)
     };
     const Case cases[] = {
         {page + "[Title]\nObjRect = 0, 0, 409, 20\n", "object 1 (Title) does not lie inside the page of 408 x 528 pixels"},
-        {page + "[Title]\nObjRect = 10, 10, 10, 20\n", "object 1 (Title) does not lie inside the page of 408 x 528 pixels"},
         {page + "[Title]\n[Title]\n", "line 8: a page holds one Title at most"},
         {page + "[Puzzle]\nFontsize = 3\n", "line 8: unknown key \"Fontsize\""},
         {page + "[Words]\nNumColumns = 0\n", "line 8: bad value \"0\" for NumColumns"},
         {page + "[Shape]\n", "line 7: unknown section \"Shape\""},
-        {page + "[Circle]\nFillColor = red\n", "line 8: bad value \"red\" for FillColor"},
-        {"[Page]\nPaperName = Tabloid\n", "line 2: bad value \"Tabloid\" for PaperName"},
         {"[Page]\nLayoutName = A name of twenty-one c\n", "line 2: bad value \"A name of twenty-one c\" for LayoutName"},
         {"[Page]\nLayoutName = P\n", "[Page] needs LayoutName, PaperName, PageWidth and PageHeight"},
     };

@@ -163,9 +163,14 @@ private slots:
         QCOMPARE(globals().settings.misc.lastExportLayoutFile, file);
         QCOMPARE(TestFolders::readFile(file), layoutFile("Out"));
         QCOMPARE(m_messages->lastText(), QStringLiteral("Page Layout Exported!"));
+        QCOMPARE(m_messages->lastCaption(), QStringLiteral("OK"));
+
+        setFileChooser([&](QWidget*, const FileDialogRequest&) { return m_folders->path("no/such/dir/x.PAG"); });
+        dialog->ExportClick();
+        QCOMPARE(m_messages->lastText(), QStringLiteral("Page layout could not be exported."));
     }
 
-    void deleteAndSetDefaultUpdateTheMarker()
+    void setDefaultAndDeletingTheLastLayout()
     {
         writeLibrary({"A", "B", "C"});
         auto dialog = openList(LayoutListMode::Library);
@@ -174,12 +179,8 @@ private slots:
         QCOMPARE(listTexts(dialog->PageList()), (QStringList{"A (Letter)", "B (Letter)", "C (Letter)  <<DEFAULT>>"}));
         QCOMPARE(dialog->PageList()->currentRow(), 2);
 
-        dialog->PageList()->setCurrentRow(0);
-        dialog->DeleteClick(); // Yes: record 0 goes, the default index stays 2
-        QCOMPARE(listTexts(dialog->PageList()), (QStringList{"B (Letter)", "C (Letter)"}));
-        QCOMPARE(dialog->PageList()->currentRow(), 0);
-        dialog->DeleteClick();
-        dialog->DeleteClick();
+        for (int n = 0; n < 3; ++n)
+            dialog->DeleteClick(); // scripted answers run out: Yes
         QCOMPARE(dialog->PageList()->count(), 0);
         QCOMPARE(m_messages->lastText(), QStringLiteral("No saved page layouts could be found."));
         QVERIFY(!enabled(*dialog, "DeleteButton"));
