@@ -114,7 +114,7 @@ QByteArray ansi(const QByteArray& utf8) { return unicodeToAnsi(QString::fromUtf8
 // the value is not accepted.
 using ObjectSetter = std::function<bool(LayoutObject&, const QByteArray&)>;
 
-template <typename T, typename Parse, typename Store>
+template <typename Parse, typename Store>
 ObjectSetter setter(Parse parse, Store store)
 {
     return [parse, store](LayoutObject& object, const QByteArray& value) {
@@ -127,25 +127,25 @@ ObjectSetter setter(Parse parse, Store store)
 
 ObjectSetter flagField(std::uint8_t LayoutObject::*field)
 {
-    return setter<bool>(flag, [field](LayoutObject& o, bool v) { o.*field = v ? 1 : 0; });
+    return setter(flag, [field](LayoutObject& o, bool v) { o.*field = v ? 1 : 0; });
 }
 
 ObjectSetter colourField(Int32 LayoutObject::*field)
 {
-    return setter<std::int32_t>(colour, [field](LayoutObject& o, std::int32_t v) { o.*field = v; });
+    return setter(colour, [field](LayoutObject& o, std::int32_t v) { o.*field = v; });
 }
 
 template <typename Field>
 ObjectSetter integerField(Field LayoutObject::*field, int low, int high)
 {
-    return setter<int>([low, high](const QByteArray& v) { return integer(v, low, high); },
+    return setter([low, high](const QByteArray& v) { return integer(v, low, high); },
                        [field](LayoutObject& o, int v) { o.*field = v; });
 }
 
 const std::map<QByteArray, ObjectSetter>& objectSetters()
 {
     static const std::map<QByteArray, ObjectSetter> setters = {
-        {"ObjRect", setter<std::array<int, 4>>(rectangle, [](LayoutObject& o, const std::array<int, 4>& r) {
+        {"ObjRect", setter(rectangle, [](LayoutObject& o, const std::array<int, 4>& r) {
              o.setRect(r[0], r[1], r[2], r[3]);
          })},
         {"ObjName", [](LayoutObject& o, const QByteArray& v) { o.ObjName.assign(ansi(v)); return !v.isEmpty(); }},
@@ -159,7 +159,7 @@ const std::map<QByteArray, ObjectSetter>& objectSetters()
         {"GridLineWidth", integerField(&LayoutObject::GridLineWidth, 1, 100)},
         {"NumColumns", integerField(&LayoutObject::NumColumns, 1, 50)},
         {"BorderWidth", integerField(&LayoutObject::BorderWidth, 1, 100)},
-        {"TextAlign", setter<int>(alignment, [](LayoutObject& o, int v) { o.TextAlign = v; })},
+        {"TextAlign", setter(alignment, [](LayoutObject& o, int v) { o.TextAlign = v; })},
         {"FontColor", colourField(&LayoutObject::FontColor)},
         {"CellColor", colourField(&LayoutObject::CellColor)},
         {"GridLineColor", colourField(&LayoutObject::GridLineColor)},
