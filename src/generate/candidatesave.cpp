@@ -1,0 +1,133 @@
+#include "generate/candidatesave.h"
+
+#include "app/ansi.h"
+#include "app/latin1.h"
+#include "app/messageservice.h"
+#include "app/random.h"
+#include "generate/candidateslots.h"
+#include "wordlist/offensivewordfilter.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+constexpr int MaxPhraseLength = 255;
+
+// Calls visit(index) for the free cells, row by row, left to right.
+template <typename Visit>
+void forEachFreeCell(const PuzzleRecord& record, Visit&& visit)
+{
+    for (int r = 1; r <= record.gridRows(); ++r)
+        for (int c = 1; c <= record.gridCols(); ++c)
+            if (record.answerAt(r, c) == ' ')
+                visit(cell::index(r, c) - 1);
+}
+
+// Checks the phrase and puts it into the free cells; false after a message.
+bool fillWithPhrase(PuzzleRecord& record, const QString& typed)
+{
+    const QByteArray phrase = Trim(unicodeToAnsi(typed)).left(MaxPhraseLength);
+    if (phrase.contains(' ')) {
+        showError(QStringLiteral("Spaces were used in the hidden phrase."));
+        return false;
+    }
+    const int freeCells = countFreeCells(record);
+    if (phrase.size() != freeCells) {
+        showError(QStringLiteral("%1 characters are required for the hidden phrase."
+                                 "  You have entered %2 characters."
+                                 "  Please change your phrase or select not to use a phrase.")
+                      .arg(freeCells)
+                      .arg(phrase.size()));
+        return false;
+    }
+    int next = 0;
+    forEachFreeCell(record, [&](int at) {
+        record.FillGrid[at] = UpperAscii(static_cast<unsigned char>(phrase[next++]));
+    });
+    return true;
+}
+
+bool holdsListedWord(OffensiveWordFilter& filter, const PuzzleRecord& record)
+{
+    filter.BuildCheckList(record);
+    return filter.TestBadWords();
+}
+
+int excludedWords(const CandidateSlot& slot, int listWordCount)
+{
+    int excluded = 0;
+    for (int k = 1; k <= std::clamp(listWordCount, 0, PuzzleRecord::MaxWords); ++k)
+        if (!slot.isPlaced(k))
+            ++excluded;
+    return excluded;
+}
+
+void markGenerated(PuzzleRecord& record, const CandidateSlot& slot)
+{
+    record.Generated = 1;
+    record.Version.assign("3.0c");
+    record.WordPlaced.fill(0);
+    for (int k = 1; k <= record.wordCount(); ++k)
+        record.wordPlaced(k) = slot.placed[k - 1];
+}
+
+} // namespace
+
+int countFreeCells(const PuzzleRecord& record)
+{
+    int count = 0;
+    forEachFreeCell(record, [&](int) { ++count; });
+    return count;
+}
+
+void fillRandomly(PuzzleRecord& record)
+{
+    forEachFreeCell(record, [&](int at) { record.FillGrid[at] = static_cast<std::uint8_t>('A' + Random(26)); });
+}
+
+SaveDecision prepareCandidateSave(PuzzleRecord& record, const CandidateSlot& slot, int listWordCount,
+                                  const FillChoice& choice, const BadWordList& badList)
+{
+    if (slot.isEmpty())
+        return SaveDecision::NoCandidate;
+    record = slot.record;
+
+    record.IncludeHidden = choice.includeHidden ? 1 : 0;
+    if (choice.includeHidden) {
+        if (!fillWithPhrase(record, choice.hiddenPhrase))
+            return SaveDecision::KeepOpen;
+    } else {
+        fillRandomly(record);
+    }
+
+    const auto filter = std::make_unique<OffensiveWordFilter>();
+    filter->setList(badList);
+    filter->exemptWordsOf(record, std::max(listWordCount, record.wordCount()));
+    if (holdsListedWord(*filter, record)) {
+        if (choice.includeHidden) {
+            if (askYesNo(QStringLiteral("Warning"),
+                         QStringLiteral("The hidden phrase used has generated an \"offensive\" word in the "
+                                        "puzzle.  Would you like to change the phrase?")))
+                return SaveDecision::ChangePhrase;
+        } else {
+            int refills = 0;
+            do {
+                if (++refills > kMaxRefills) {
+                    showWarning(QStringLiteral("An offensive word stays in the puzzle whatever letters fill "
+                                               "its free cells, so the puzzle was not saved.  Please create "
+                                               "the puzzle again."));
+                    return SaveDecision::KeepOpen;
+                }
+                fillRandomly(record);
+            } while (holdsListedWord(*filter, record));
+        }
+    }
+
+    const bool complete = excludedWords(slot, listWordCount) == 0
+                          || askYesNo(QStringLiteral("Warning"),
+                                      QStringLiteral("One or more words did not fit into the puzzle.  "
+                                                     "Save Puzzle anyway?"));
+    markGenerated(record, slot);
+    return complete ? SaveDecision::Write : SaveDecision::KeepOpen;
+}

@@ -1,0 +1,301 @@
+#include "generate/gridbuilder.h"
+
+#include "app/random.h"
+#include "generate/candidateslots.h"
+#include "generate/startcells.h"
+#include "generate/wordentries.h"
+#include "shapes/shaperecord.h"
+#include "wordlist/offensivewordfilter.h"
+
+#include <algorithm>
+#include <bit>
+#include <numeric>
+
+namespace {
+
+constexpr int Rows = cell::GridSide + 1;
+
+// Bits first-1 .. last-1: columns (or rows) first..last, counted from 1.
+std::uint64_t span(int first, int last)
+{
+    if (first > last)
+        return 0;
+    const std::uint64_t upTo = (last >= 64) ? ~0ull : ((1ull << last) - 1);
+    return upTo & ~((1ull << (first - 1)) - 1);
+}
+
+// Moves the bit of the k-th letter's column onto the start column.
+std::uint64_t alignToStart(std::uint64_t bits, int k, int dc)
+{
+    if (dc > 0)
+        return bits >> k;
+    if (dc < 0)
+        return bits << k;
+    return bits;
+}
+
+} // namespace
+
+void GridBuilder::startRun(const PlacementSetup& setup)
+{
+    m_setup = setup;
+    const int cols = setup.cols;
+    const int rows = setup.rows;
+
+    // A word's passes lower the threshold from integration - 2 down to 0, or
+    // make one pass when it starts below 1.
+    const int first = setup.integration - 2;
+    m_passCount = 0;
+    m_levelUsed.fill(false);
+    for (int threshold = first; m_passCount == 0 || threshold >= 0; --threshold) {
+        m_passLevels[m_passCount++] = level(threshold);
+        m_levelUsed[level(threshold)] = true;
+    }
+    m_countLimit = first >= 1 ? first : (first == -1 ? 2 : (first == -2 ? 1 : 0));
+
+    const auto& shapeCells = setup.shape->ShapeCells;
+    for (int i = 0; i < cell::CellCount; ++i)
+        m_baseGrid[i] = shapeCells[i] == 0 ? 0 : ' ';
+    m_shapeRows.fill(0);
+    for (int r = 1; r <= rows; ++r)
+        for (int c = 1; c <= cols; ++c)
+            if (shapeCells[cell::index(r, c) - 1] != 0)
+                m_shapeRows[r] |= 1ull << (c - 1);
+
+    prepareWords();
+}
+
+void GridBuilder::prepareWords()
+{
+    const PuzzleRecord& start = *m_setup.start;
+    m_entryCount = start.wordCount();
+
+    // Longest first, equal lengths in list order: what the exchange sort of
+    // each attempt produces. The word list is the same in every attempt.
+    std::iota(m_source.begin() + 1, m_source.begin() + 1 + m_entryCount, 1);
+    std::stable_sort(m_source.begin() + 1, m_source.begin() + 1 + m_entryCount,
+                     [&](int a, int b) { return start.word(a).size() > start.word(b).size(); });
+    m_nonEmptyCount = 0;
+    while (m_nonEmptyCount < m_entryCount && !start.word(m_source[m_nonEmptyCount + 1]).isEmpty())
+        ++m_nonEmptyCount;
+
+    std::array<int, 256> alphaOf;
+    alphaOf.fill(-1);
+    m_alphabetSize = 0;
+    for (int p = 1; p <= m_nonEmptyCount; ++p) {
+        WordInfo& word = m_words[p];
+        word.length = placementLetters(start.word(m_source[p]).view(), word.letters.data());
+        for (int k = 0; k < word.length; ++k) {
+            int& alpha = alphaOf[word.letters[k]];
+            if (alpha < 0)
+                alpha = m_alphabetSize++;
+            word.alpha[k] = static_cast<std::uint8_t>(alpha);
+        }
+    }
+    m_letterRows.assign(static_cast<std::size_t>(std::max(m_alphabetSize, 1)) * Rows, 0);
+
+    std::iota(m_alphabetical.begin(), m_alphabetical.begin() + m_nonEmptyCount, 1);
+    std::stable_sort(m_alphabetical.begin(), m_alphabetical.begin() + m_nonEmptyCount, [&](int a, int b) {
+        return compareWords(start.word(m_source[a]).view(), start.word(m_source[b]).view()) < 0;
+    });
+}
+
+void GridBuilder::resetGrid()
+{
+    m_grid = m_baseGrid;
+    m_free = m_shapeRows;
+    m_occupied.fill(0);
+    std::fill(m_letterRows.begin(), m_letterRows.end(), 0);
+    m_cols = m_setup.cols;
+    m_rows = m_setup.rows;
+}
+
+int GridBuilder::makeAttempt()
+{
+    resetGrid();
+    for (int p = 1; p <= m_nonEmptyCount; ++p)
+        placeWord(p);
+    if (m_setup.shrink)
+        trim();
+    m_placedCount = static_cast<int>(std::count(m_placed.begin() + 1, m_placed.begin() + 1 + m_nonEmptyCount, 1));
+    return m_placedCount;
+}
+
+void GridBuilder::placeWord(int position)
+{
+    m_placed[position] = 0;
+    if (m_words[position].length == 0)
+        return; // a word of blanks only has nothing to place
+    for (auto& direction : m_directions)
+        direction.evaluated = false;
+
+    m_placed[position] = 1;
+    int direction = static_cast<int>(Random(8)) + 1;
+    int pass = 0;
+    int tries = 0;
+    for (;;) {
+        if (m_setup.directions[direction] && tryDirection(position, direction, m_passLevels[pass]))
+            return;
+        direction = direction == 8 ? 1 : direction + 1;
+        if (++tries == 8) {
+            if (++pass == m_passCount) {
+                m_placed[position] = 0;
+                return;
+            }
+            tries = 0;
+        }
+    }
+}
+
+bool GridBuilder::tryDirection(int position, int direction, int passLevel)
+{
+    const WordInfo& word = m_words[position];
+    const StartCellBlocks blocks = drawStartCellBlocks(direction, word.length, m_setup.cols, m_setup.rows);
+    if (blocks[0].isEmpty() && blocks[1].isEmpty() && blocks[2].isEmpty() && blocks[3].isEmpty())
+        return false;
+
+    DirectionMasks& masks = m_directions[direction];
+    if (!masks.evaluated)
+        evaluate(word, direction);
+    const std::uint64_t rowsWithCells = masks.rowsWithCells[passLevel];
+    if (rowsWithCells == 0)
+        return false;
+    const RowMasks& accepted = masks.accepted[passLevel];
+    for (const CellBlock& block : blocks) {
+        const std::uint64_t columns = span(block.firstCol, block.lastCol);
+        if (columns == 0)
+            continue;
+        for (std::uint64_t rows = rowsWithCells & span(block.firstRow, block.lastRow); rows; rows &= rows - 1) {
+            const int row = std::countr_zero(rows) + 1;
+            if (const std::uint64_t hit = accepted[row] & columns) {
+                put(position, direction, row, std::countr_zero(hit) + 1);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void GridBuilder::evaluate(const WordInfo& word, int direction)
+{
+    DirectionMasks& masks = m_directions[direction];
+    masks.evaluated = true;
+    masks.rowsWithCells.fill(0);
+
+    const DirectionStep step = directionStep(direction);
+    const int length = word.length;
+    const int firstRow = step.dr < 0 ? length : 1;
+    const int lastRow = step.dr > 0 ? m_setup.rows - length + 1 : m_setup.rows;
+    const int firstCol = step.dc < 0 ? length : 1;
+    const int lastCol = step.dc > 0 ? m_setup.cols - length + 1 : m_setup.cols;
+    const std::uint64_t startColumns = span(firstCol, lastCol);
+    if (firstRow > lastRow || startColumns == 0)
+        return;
+
+    for (int r = firstRow; r <= lastRow; ++r) {
+        // fits: start cells where every letter lands on a free cell or on
+        // the same letter; atLeast[t]: where t or more letters are shared.
+        std::uint64_t fits = startColumns;
+        std::uint64_t atLeast[5] = {0, 0, 0, 0, 0};
+        for (int k = 0, row = r; k < length; ++k, row += step.dr) {
+            fits &= alignToStart(m_free[row] | letterRows(word.alpha[k])[row], k, step.dc);
+            if (fits == 0)
+                break;
+            if (m_countLimit > 0) {
+                if (const std::uint64_t shared = alignToStart(m_occupied[row], k, step.dc)) {
+                    for (int t = m_countLimit; t >= 2; --t)
+                        atLeast[t] |= atLeast[t - 1] & shared;
+                    atLeast[1] |= shared;
+                }
+            }
+        }
+        for (int lv = 0; lv < LevelCount; ++lv) {
+            if (!m_levelUsed[lv])
+                continue;
+            const int threshold = lv - 2;
+            std::uint64_t accepted = fits;
+            if (threshold == -2)
+                accepted &= ~atLeast[1];
+            else if (threshold == -1)
+                accepted &= ~atLeast[2];
+            else if (threshold > 0)
+                accepted &= atLeast[threshold];
+            masks.accepted[lv][r] = accepted;
+            if (accepted)
+                masks.rowsWithCells[lv] |= 1ull << (r - 1);
+        }
+    }
+}
+
+void GridBuilder::put(int position, int direction, int row, int col)
+{
+    const WordInfo& word = m_words[position];
+    const DirectionStep step = directionStep(direction);
+    for (int k = 0, r = row, c = col; k < word.length; ++k, r += step.dr, c += step.dc) {
+        const std::uint64_t bit = 1ull << (c - 1);
+        m_grid[cell::index(r, c) - 1] = word.letters[k];
+        m_free[r] &= ~bit;
+        m_occupied[r] |= bit;
+        letterRows(word.alpha[k])[r] |= bit;
+    }
+    const int start = cell::index(row, col);
+    m_wordStart[position] = static_cast<std::int16_t>(start);
+    m_wordEnd[position] = static_cast<std::int16_t>(start + (word.length - 1) * step.cellStep());
+}
+
+void GridBuilder::trim()
+{
+    const std::uint64_t columns = span(1, m_cols);
+    while (m_rows >= 2 && (m_occupied[m_rows] & columns) == 0)
+        --m_rows;
+    std::uint64_t used = 0;
+    for (int r = 1; r <= m_setup.rows; ++r)
+        used |= m_occupied[r];
+    while (m_cols >= 2 && (used & (1ull << (m_cols - 1))) == 0)
+        --m_cols;
+}
+
+void GridBuilder::buildCheckList(OffensiveWordFilter& filter)
+{
+    filter.BuildCheckList(m_grid.data(), nullptr, m_cols, m_rows);
+}
+
+void GridBuilder::storeAttempt(CandidateSlot& slot)
+{
+    const PuzzleRecord& start = *m_setup.start;
+    PuzzleRecord& record = slot.record;
+    record = start;
+    record.GridCols = static_cast<std::int16_t>(m_cols);
+    record.GridRows = static_cast<std::int16_t>(m_rows);
+    record.AnswerGrid = m_grid;
+    record.FillGrid.fill(' ');
+    record.WordCount = static_cast<std::int16_t>(m_placedCount);
+    slot.placed.fill(0);
+
+    // Words and clues follow the length sort; word positions stay with their
+    // entry until the final order moves them along with the placed words.
+    int entry = 1;
+    auto take = [&](int p) {
+        record.word(entry) = start.word(m_source[p]);
+        record.clue(entry) = start.clue(m_source[p]);
+        if (m_placed[p]) {
+            record.wordStart(entry) = m_wordStart[p];
+            record.wordEnd(entry) = m_wordEnd[p];
+        } else {
+            record.WordStart[entry - 1] = start.WordStart[p - 1];
+            record.WordEnd[entry - 1] = start.WordEnd[p - 1];
+        }
+        slot.placed[entry - 1] = m_placed[p];
+        ++entry;
+    };
+    for (int i = 0; i < m_nonEmptyCount; ++i)
+        if (m_placed[m_alphabetical[i]])
+            take(m_alphabetical[i]);
+    for (int i = 0; i < m_nonEmptyCount; ++i)
+        if (!m_placed[m_alphabetical[i]])
+            take(m_alphabetical[i]);
+    for (int p = m_nonEmptyCount + 1; p <= m_entryCount; ++p) {
+        record.word(p) = start.word(m_source[p]);
+        record.clue(p) = start.clue(m_source[p]);
+    }
+}

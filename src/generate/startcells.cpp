@@ -1,0 +1,64 @@
+#include "generate/startcells.h"
+
+#include "app/random.h"
+#include "generate/wordentries.h"
+
+namespace {
+
+enum : int { UpRight = 2, Right = 3, Left = 7 };
+
+struct AxisRange {
+    int first;
+    int last;
+};
+
+// Start positions on one axis of `size` cells for a word moving by `step`.
+AxisRange startRange(int step, int length, int size)
+{
+    if (step < 0)
+        return {length, size};
+    if (step > 0)
+        return {1, size - length + 1};
+    return {1, size};
+}
+
+int drawOffset(int step, int length, int size)
+{
+    if (step == 0)
+        return static_cast<int>(Random(static_cast<unsigned>(size)));
+    return size > length ? static_cast<int>(Random(static_cast<unsigned>(size - length))) : 0;
+}
+
+} // namespace
+
+StartCellBlocks drawStartCellBlocks(int direction, int length, int cols, int rows)
+{
+    const DirectionStep step = directionStep(direction);
+    const AxisRange r = startRange(step.dr, length, rows);
+    const AxisRange c = startRange(step.dc, length, cols);
+
+    const bool columnFirst = direction == Right || direction == Left;
+    int rowOffset = 0;
+    int colOffset = 0;
+    if (columnFirst) {
+        colOffset = drawOffset(step.dc, length, cols);
+        rowOffset = drawOffset(step.dr, length, rows);
+    } else {
+        rowOffset = drawOffset(step.dr, length, rows);
+        colOffset = drawOffset(step.dc, length, cols);
+    }
+
+    AxisRange rows1{r.first + rowOffset, r.last};
+    AxisRange rows2{r.first, r.first + rowOffset - 1};
+    if (direction == UpRight) {
+        rows1 = {r.last - rowOffset + 1, r.last};
+        rows2 = {r.first, r.last - rowOffset};
+    }
+    const AxisRange cols1{c.first + colOffset, c.last};
+    const AxisRange cols2{c.first, c.first + colOffset - 1};
+
+    auto block = [](AxisRange rr, AxisRange cc) { return CellBlock{rr.first, rr.last, cc.first, cc.last}; };
+    if (columnFirst)
+        return {block(rows1, cols1), block(rows2, cols1), block(rows1, cols2), block(rows2, cols2)};
+    return {block(rows1, cols1), block(rows1, cols2), block(rows2, cols1), block(rows2, cols2)};
+}

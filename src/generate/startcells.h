@@ -1,0 +1,27 @@
+#pragma once
+
+#include <array>
+
+// A rectangle of start cells, rows and columns counted from 1. Empty when
+// either range is empty.
+struct CellBlock {
+    int firstRow = 1;
+    int lastRow = 0;
+    int firstCol = 1;
+    int lastCol = 0;
+
+    bool isEmpty() const { return firstRow > lastRow || firstCol > lastCol; }
+};
+
+// The start cells of one try of one direction, in four blocks to be visited
+// in array order; within a block rows ascend and, within a row, columns.
+using StartCellBlocks = std::array<CellBlock, 4>;
+
+// Fixes the start cells from which a word of `length` letters running in
+// `direction` (1..8) stays inside a cols x rows area, draws the row and the
+// column offset from Random (column first for right and left; an axis the
+// word runs along draws Random(size - length) only when size > length, the
+// other axis always draws Random(size)), and splits the start cells into the
+// four blocks. The draws happen also when no start cell exists. Together the
+// blocks cover every start cell exactly once.
+StartCellBlocks drawStartCellBlocks(int direction, int length, int cols, int rows);

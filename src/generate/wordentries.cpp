@@ -1,0 +1,34 @@
+#include "generate/wordentries.h"
+
+#include "app/latin1.h"
+
+#include <algorithm>
+#include <cstring>
+
+DirectionStep directionStep(int direction)
+{
+    static constexpr DirectionStep steps[9] = {
+        {0, 0}, {-1, 0}, {-1, 1}, {0, 1}, {1, 1}, {1, 0}, {1, -1}, {0, -1}, {-1, -1},
+    };
+    return steps[(direction >= 1 && direction <= 8) ? direction : 0];
+}
+
+int placementLetters(QByteArrayView word, std::uint8_t* letters)
+{
+    int count = 0;
+    for (const char ch : word.first(std::min<qsizetype>(word.size(), 30)))
+        if (ch != ' ')
+            letters[count++] = UpperLatin1(static_cast<unsigned char>(ch));
+    return count;
+}
+
+int compareWords(QByteArrayView a, QByteArrayView b)
+{
+    const qsizetype common = std::min(a.size(), b.size());
+    if (common > 0) {
+        const int order = std::memcmp(a.data(), b.data(), common);
+        if (order != 0)
+            return order;
+    }
+    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+}
