@@ -46,12 +46,8 @@ void GridBuilder::startRun(const PlacementSetup& setup)
     // make one pass when it starts below 1.
     const int first = setup.integration - 2;
     m_passCount = 0;
-    m_levelUsed.fill(false);
-    for (int threshold = first; m_passCount == 0 || threshold >= 0; --threshold) {
+    for (int threshold = first; m_passCount == 0 || threshold >= 0; --threshold)
         m_passLevels[m_passCount++] = level(threshold);
-        m_levelUsed[level(threshold)] = true;
-    }
-    m_countLimit = first >= 1 ? first : (first == -1 ? 2 : (first == -2 ? 1 : 0));
 
     const auto& shapeCells = setup.shape->ShapeCells;
     for (int i = 0; i < cell::CellCount; ++i)
@@ -81,6 +77,7 @@ void GridBuilder::prepareWords()
 
     std::array<int, 256> alphaOf;
     alphaOf.fill(-1);
+    std::array<int, 256> uses{};
     m_alphabetSize = 0;
     for (int p = 1; p <= m_nonEmptyCount; ++p) {
         WordInfo& word = m_words[p];
@@ -90,9 +87,16 @@ void GridBuilder::prepareWords()
             if (alpha < 0)
                 alpha = m_alphabetSize++;
             word.alpha[k] = static_cast<std::uint8_t>(alpha);
+            ++uses[word.letters[k]];
         }
     }
-    m_letterRows.assign(static_cast<std::size_t>(std::max(m_alphabetSize, 1)) * Rows, 0);
+    for (int p = 1; p <= m_nonEmptyCount; ++p) {
+        WordInfo& word = m_words[p];
+        std::iota(word.testOrder.begin(), word.testOrder.begin() + word.length, 0);
+        std::stable_sort(word.testOrder.begin(), word.testOrder.begin() + word.length,
+                         [&](int a, int b) { return uses[word.letters[a]] < uses[word.letters[b]]; });
+    }
+    m_fitRows.assign(static_cast<std::size_t>(std::max(m_alphabetSize, 1)) * Rows, 0);
 
     std::iota(m_alphabetical.begin(), m_alphabetical.begin() + m_nonEmptyCount, 1);
     std::stable_sort(m_alphabetical.begin(), m_alphabetical.begin() + m_nonEmptyCount, [&](int a, int b) {
@@ -103,9 +107,9 @@ void GridBuilder::prepareWords()
 void GridBuilder::resetGrid()
 {
     m_grid = m_baseGrid;
-    m_free = m_shapeRows;
     m_occupied.fill(0);
-    std::fill(m_letterRows.begin(), m_letterRows.end(), 0);
+    for (int alpha = 0; alpha < m_alphabetSize; ++alpha)
+        std::copy(m_shapeRows.begin(), m_shapeRows.end(), fitRows(alpha));
     m_cols = m_setup.cols;
     m_rows = m_setup.rows;
 }
@@ -150,8 +154,10 @@ void GridBuilder::placeWord(int position)
 bool GridBuilder::tryDirection(int position, int direction, int passLevel)
 {
     const WordInfo& word = m_words[position];
-    const StartCellBlocks blocks = drawStartCellBlocks(direction, word.length, m_setup.cols, m_setup.rows);
-    if (blocks[0].isEmpty() && blocks[1].isEmpty() && blocks[2].isEmpty() && blocks[3].isEmpty())
+    const int cols = m_setup.cols;
+    const int rows = m_setup.rows;
+    const StartCellOffsets offsets = drawStartCellOffsets(direction, word.length, cols, rows);
+    if (!hasStartCells(direction, word.length, cols, rows))
         return false;
 
     DirectionMasks& masks = m_directions[direction];
@@ -159,9 +165,9 @@ bool GridBuilder::tryDirection(int position, int direction, int passLevel)
         evaluate(word, direction);
     const std::uint64_t rowsWithCells = masks.rowsWithCells[passLevel];
     if (rowsWithCells == 0)
-        return false;
+        return false; // the blocks would be visited without finding a cell
     const RowMasks& accepted = masks.accepted[passLevel];
-    for (const CellBlock& block : blocks) {
+    for (const CellBlock& block : startCellBlocks(direction, word.length, cols, rows, offsets)) {
         const std::uint64_t columns = span(block.firstCol, block.lastCol);
         if (columns == 0)
             continue;
@@ -192,34 +198,77 @@ void GridBuilder::evaluate(const WordInfo& word, int direction)
     if (firstRow > lastRow || startColumns == 0)
         return;
 
+    if (step.dc > 0)
+        evaluateRows<1>(word, step.dr, firstRow, lastRow, startColumns, masks);
+    else if (step.dc < 0)
+        evaluateRows<-1>(word, step.dr, firstRow, lastRow, startColumns, masks);
+    else
+        evaluateRows<0>(word, step.dr, firstRow, lastRow, startColumns, masks);
+}
+
+template <int dc>
+void GridBuilder::evaluateRows(const WordInfo& word, int dr, int firstRow, int lastRow, std::uint64_t startColumns,
+                               DirectionMasks& masks)
+{
+    const int length = word.length;
+    // Row arrays shifted so that index r gives the row of letter k for the
+    // start row r; letters in test order.
+    const std::uint64_t* fitRow[PuzzleRecord::WordLength];
+    int fitShift[PuzzleRecord::WordLength];
+    for (int i = 0; i < length; ++i) {
+        const int k = word.testOrder[i];
+        fitRow[i] = fitRows(word.alpha[k]) + k * dr;
+        fitShift[i] = k;
+    }
+    // Letter by letter over the rows that still have start cells left; no
+    // branch depends on the grid, so nothing is mispredicted. Most start
+    // cells are ruled out by the first two letters tested.
+    if (length == 1) { // a one-letter word tests its letter twice
+        fitRow[1] = fitRow[0];
+        fitShift[1] = fitShift[0];
+    }
+    std::uint64_t fits[cell::GridSide + 1];
+    int rowsLeft[cell::GridSide];
+    int left = 0;
     for (int r = firstRow; r <= lastRow; ++r) {
-        // fits: start cells where every letter lands on a free cell or on
-        // the same letter; atLeast[t]: where t or more letters are shared.
-        std::uint64_t fits = startColumns;
-        std::uint64_t atLeast[5] = {0, 0, 0, 0, 0};
-        for (int k = 0, row = r; k < length; ++k, row += step.dr) {
-            fits &= alignToStart(m_free[row] | letterRows(word.alpha[k])[row], k, step.dc);
-            if (fits == 0)
-                break;
-            if (m_countLimit > 0) {
-                if (const std::uint64_t shared = alignToStart(m_occupied[row], k, step.dc)) {
-                    for (int t = m_countLimit; t >= 2; --t)
-                        atLeast[t] |= atLeast[t - 1] & shared;
-                    atLeast[1] |= shared;
-                }
+        fits[r] = startColumns & alignToStart(fitRow[0][r], fitShift[0], dc)
+                  & alignToStart(fitRow[1][r], fitShift[1], dc);
+        rowsLeft[left] = r;
+        left += fits[r] != 0;
+    }
+    for (int i = 2; i < length && left > 0; ++i) {
+        const std::uint64_t* letterRow = fitRow[i];
+        const int shift = fitShift[i];
+        int kept = 0;
+        for (int j = 0; j < left; ++j) {
+            const int r = rowsLeft[j];
+            fits[r] &= alignToStart(letterRow[r], shift, dc);
+            rowsLeft[kept] = r;
+            kept += fits[r] != 0;
+        }
+        left = kept;
+    }
+
+    for (int j = 0; j < left; ++j) {
+        const int r = rowsLeft[j];
+        // Of those, where at least 1, 2, 3 or 4 letters land on occupied cells.
+        std::uint64_t atLeast1 = 0, atLeast2 = 0, atLeast3 = 0, atLeast4 = 0;
+        for (int k = 0, row = r; k < length; ++k, row += dr) {
+            if (const std::uint64_t shared = alignToStart(m_occupied[row], k, dc) & fits[r]) {
+                atLeast4 |= atLeast3 & shared;
+                atLeast3 |= atLeast2 & shared;
+                atLeast2 |= atLeast1 & shared;
+                atLeast1 |= shared;
             }
         }
-        for (int lv = 0; lv < LevelCount; ++lv) {
-            if (!m_levelUsed[lv])
-                continue;
+        const std::uint64_t all = fits[r];
+        const std::uint64_t atLeast[5] = {all, atLeast1, atLeast2, atLeast3, atLeast4};
+        for (int pass = 0; pass < m_passCount; ++pass) {
+            const int lv = m_passLevels[pass];
             const int threshold = lv - 2;
-            std::uint64_t accepted = fits;
-            if (threshold == -2)
-                accepted &= ~atLeast[1];
-            else if (threshold == -1)
-                accepted &= ~atLeast[2];
-            else if (threshold > 0)
-                accepted &= atLeast[threshold];
+            const std::uint64_t accepted = threshold == -2   ? all & ~atLeast1
+                                           : threshold == -1 ? all & ~atLeast2
+                                                             : atLeast[threshold];
             masks.accepted[lv][r] = accepted;
             if (accepted)
                 masks.rowsWithCells[lv] |= 1ull << (r - 1);
@@ -233,10 +282,14 @@ void GridBuilder::put(int position, int direction, int row, int col)
     const DirectionStep step = directionStep(direction);
     for (int k = 0, r = row, c = col; k < word.length; ++k, r += step.dr, c += step.dc) {
         const std::uint64_t bit = 1ull << (c - 1);
+        if (m_occupied[r] & bit)
+            continue; // already holds this letter
         m_grid[cell::index(r, c) - 1] = word.letters[k];
-        m_free[r] &= ~bit;
         m_occupied[r] |= bit;
-        letterRows(word.alpha[k])[r] |= bit;
+        // From now on only this letter may go here.
+        for (int alpha = 0; alpha < m_alphabetSize; ++alpha)
+            if (alpha != word.alpha[k])
+                fitRows(alpha)[r] &= ~bit;
     }
     const int start = cell::index(row, col);
     m_wordStart[position] = static_cast<std::int16_t>(start);

@@ -8,8 +8,9 @@
 #include <vector>
 
 // The placement engine the program uses. It keeps the grid as bit masks, one
-// 64-bit word per row (bit c-1 for column c): the free cells, the occupied
-// cells and, for each letter of the word list, the cells holding it. Within
+// 64-bit word per row (bit c-1 for column c): the occupied cells and, for
+// each letter of the word list, the cells that letter may go into (free, or
+// holding that letter). Within
 // the placement of one word the grid does not change, so for each direction
 // the acceptance of every start cell is worked out once, for all thresholds
 // of the word's passes, with whole rows of start cells tested at a time; the
@@ -33,7 +34,10 @@ private:
     struct WordInfo {
         int length = 0;                                              // placement letters
         std::array<std::uint8_t, PuzzleRecord::WordLength> letters{}; // grid bytes
-        std::array<std::uint8_t, PuzzleRecord::WordLength> alpha{};   // index into m_letterRows
+        std::array<std::uint8_t, PuzzleRecord::WordLength> alpha{};   // index into m_fitRows
+        // Letter positions, rarest letter of the list first: the order in
+        // which start cells are tested, so most are ruled out early.
+        std::array<std::uint8_t, PuzzleRecord::WordLength> testOrder{};
     };
 
     // Acceptance of every start cell of one direction for the current word.
@@ -48,15 +52,16 @@ private:
     void placeWord(int position);
     bool tryDirection(int position, int direction, int threshold);
     void evaluate(const WordInfo& word, int direction);
+    template <int dc>
+    void evaluateRows(const WordInfo& word, int dr, int firstRow, int lastRow, std::uint64_t startColumns,
+                      DirectionMasks& masks);
     void put(int position, int direction, int row, int col);
     void trim();
-    std::uint64_t* letterRows(int alpha) { return m_letterRows.data() + alpha * (cell::GridSide + 1); }
+    std::uint64_t* fitRows(int alpha) { return m_fitRows.data() + alpha * (cell::GridSide + 1); }
 
     PlacementSetup m_setup;
     std::array<int, 7> m_passLevels{}; // thresholds of a word's passes, as levels
     int m_passCount = 0;
-    std::array<bool, LevelCount> m_levelUsed{};
-    int m_countLimit = 0; // overlap counts are tracked up to this number
 
     // Word entries: sorted position p (1..m_entryCount) holds original entry m_source[p].
     int m_entryCount = 0;    // WordCount at the start of the run
@@ -69,9 +74,8 @@ private:
     std::array<std::uint8_t, cell::CellCount> m_baseGrid{}; // 0 outside the shape, else blank
     std::array<std::uint8_t, cell::CellCount> m_grid{};
     RowMasks m_shapeRows{};
-    RowMasks m_free{};
     RowMasks m_occupied{};
-    std::vector<std::uint64_t> m_letterRows; // per letter of the word list, per row
+    std::vector<std::uint64_t> m_fitRows; // per letter of the word list, per row
     int m_alphabetSize = 0;
     std::array<DirectionMasks, 9> m_directions{};
     std::array<std::uint8_t, PuzzleRecord::MaxWords + 1> m_placed{};

@@ -31,34 +31,49 @@ int drawOffset(int step, int length, int size)
 
 } // namespace
 
-StartCellBlocks drawStartCellBlocks(int direction, int length, int cols, int rows)
+StartCellOffsets drawStartCellOffsets(int direction, int length, int cols, int rows)
+{
+    const DirectionStep step = directionStep(direction);
+    StartCellOffsets offsets;
+    if (direction == Right || direction == Left) {
+        offsets.col = drawOffset(step.dc, length, cols);
+        offsets.row = drawOffset(step.dr, length, rows);
+    } else {
+        offsets.row = drawOffset(step.dr, length, rows);
+        offsets.col = drawOffset(step.dc, length, cols);
+    }
+    return offsets;
+}
+
+bool hasStartCells(int direction, int length, int cols, int rows)
+{
+    const DirectionStep step = directionStep(direction);
+    return (step.dr == 0 || length <= rows) && (step.dc == 0 || length <= cols);
+}
+
+StartCellBlocks startCellBlocks(int direction, int length, int cols, int rows, StartCellOffsets offsets)
 {
     const DirectionStep step = directionStep(direction);
     const AxisRange r = startRange(step.dr, length, rows);
     const AxisRange c = startRange(step.dc, length, cols);
 
-    const bool columnFirst = direction == Right || direction == Left;
-    int rowOffset = 0;
-    int colOffset = 0;
-    if (columnFirst) {
-        colOffset = drawOffset(step.dc, length, cols);
-        rowOffset = drawOffset(step.dr, length, rows);
-    } else {
-        rowOffset = drawOffset(step.dr, length, rows);
-        colOffset = drawOffset(step.dc, length, cols);
-    }
-
-    AxisRange rows1{r.first + rowOffset, r.last};
-    AxisRange rows2{r.first, r.first + rowOffset - 1};
+    AxisRange rows1{r.first + offsets.row, r.last};
+    AxisRange rows2{r.first, r.first + offsets.row - 1};
     if (direction == UpRight) {
-        rows1 = {r.last - rowOffset + 1, r.last};
-        rows2 = {r.first, r.last - rowOffset};
+        rows1 = {r.last - offsets.row + 1, r.last};
+        rows2 = {r.first, r.last - offsets.row};
     }
-    const AxisRange cols1{c.first + colOffset, c.last};
-    const AxisRange cols2{c.first, c.first + colOffset - 1};
+    const AxisRange cols1{c.first + offsets.col, c.last};
+    const AxisRange cols2{c.first, c.first + offsets.col - 1};
 
     auto block = [](AxisRange rr, AxisRange cc) { return CellBlock{rr.first, rr.last, cc.first, cc.last}; };
-    if (columnFirst)
+    if (direction == Right || direction == Left)
         return {block(rows1, cols1), block(rows2, cols1), block(rows1, cols2), block(rows2, cols2)};
     return {block(rows1, cols1), block(rows1, cols2), block(rows2, cols1), block(rows2, cols2)};
+}
+
+StartCellBlocks drawStartCellBlocks(int direction, int length, int cols, int rows)
+{
+    const StartCellOffsets offsets = drawStartCellOffsets(direction, length, cols, rows);
+    return startCellBlocks(direction, length, cols, rows, offsets);
 }

@@ -17,6 +17,26 @@ struct CellBlock {
 // in array order; within a block rows ascend and, within a row, columns.
 using StartCellBlocks = std::array<CellBlock, 4>;
 
+// The row and column offsets drawn for one try.
+struct StartCellOffsets {
+    int row = 0;
+    int col = 0;
+};
+
+// Draws the offsets of one try of `direction` for a word of `length`
+// letters in a cols x rows area: an axis the word runs along draws
+// Random(size - length) only when size > length (else 0 without a draw); the
+// other axis always draws Random(size); the row offset comes first, except
+// for right and left.
+StartCellOffsets drawStartCellOffsets(int direction, int length, int cols, int rows);
+
+// True when a word of `length` letters fits the area in `direction` at all.
+bool hasStartCells(int direction, int length, int cols, int rows);
+
+// The start cells from which a word stays inside the area, split by the
+// offsets into four blocks in visiting order.
+StartCellBlocks startCellBlocks(int direction, int length, int cols, int rows, StartCellOffsets offsets);
+
 // Fixes the start cells from which a word of `length` letters running in
 // `direction` (1..8) stays inside a cols x rows area, draws the row and the
 // column offset from Random (column first for right and left; an axis the

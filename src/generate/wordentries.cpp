@@ -5,14 +5,6 @@
 #include <algorithm>
 #include <cstring>
 
-DirectionStep directionStep(int direction)
-{
-    static constexpr DirectionStep steps[9] = {
-        {0, 0}, {-1, 0}, {-1, 1}, {0, 1}, {1, 1}, {1, 0}, {1, -1}, {0, -1}, {-1, -1},
-    };
-    return steps[(direction >= 1 && direction <= 8) ? direction : 0];
-}
-
 int placementLetters(QByteArrayView word, std::uint8_t* letters)
 {
     int count = 0;

@@ -13,7 +13,13 @@ struct DirectionStep {
     // The change of the cell index from one letter to the next.
     int cellStep() const { return 50 * dr + dc; }
 };
-DirectionStep directionStep(int direction);
+inline DirectionStep directionStep(int direction)
+{
+    constexpr DirectionStep steps[9] = {
+        {0, 0}, {-1, 0}, {-1, 1}, {0, 1}, {1, 1}, {1, 0}, {1, -1}, {0, -1}, {-1, -1},
+    };
+    return steps[(direction >= 1 && direction <= 8) ? direction : 0];
+}
 
 // The letters a word puts into the grid: its characters in order with every
 // blank removed, each upper-cased with UpperLatin1. Writes at most 30 letters

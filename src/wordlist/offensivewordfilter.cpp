@@ -56,6 +56,9 @@ void OffensiveWordFilter::exemptWordsOf(const PuzzleRecord& record, int count)
 void OffensiveWordFilter::rebuildPatterns()
 {
     m_firstPattern.fill(-1);
+    m_singleByte.fill(false);
+    for (auto& bits : m_secondBytes)
+        bits.fill(0);
     int count = 0;
     auto add = [&](const std::uint8_t* bytes, int length, bool reversed) {
         auto& pattern = m_patterns[count];
@@ -64,6 +67,10 @@ void OffensiveWordFilter::rebuildPatterns()
         m_patternLength[count] = static_cast<std::uint8_t>(length);
         m_nextPattern[count] = m_firstPattern[pattern[0]];
         m_firstPattern[pattern[0]] = static_cast<std::int16_t>(count);
+        if (length == 1)
+            m_singleByte[pattern[0]] = true;
+        else
+            m_secondBytes[pattern[0]][pattern[1] >> 6] |= 1ull << (pattern[1] & 63);
         ++count;
     };
     for (int k = 0; k < m_entryCount; ++k) {
@@ -121,9 +128,23 @@ bool OffensiveWordFilter::TestBadWords() const
         const std::uint8_t* cells = m_cells.data() + m_lineStart[line];
         const int length = m_lineLength[line];
         for (int i = 0; i < length; ++i) {
-            for (int p = m_firstPattern[cells[i]]; p >= 0; p = m_nextPattern[p]) {
+            const std::uint8_t first = cells[i];
+            if (m_singleByte[first])
+                return true;
+            if (i + 1 == length)
+                break;
+            const std::uint8_t second = cells[i + 1];
+            if (((m_secondBytes[first][second >> 6] >> (second & 63)) & 1) == 0)
+                continue;
+            for (int p = m_firstPattern[first]; p >= 0; p = m_nextPattern[p]) {
                 const int n = m_patternLength[p];
-                if (n <= length - i && std::memcmp(cells + i + 1, m_patterns[p].data() + 1, n - 1) == 0)
+                if (n > length - i)
+                    continue;
+                const std::uint8_t* pattern = m_patterns[p].data();
+                int matched = 1;
+                while (matched < n && cells[i + matched] == pattern[matched])
+                    ++matched;
+                if (matched == n)
                     return true;
             }
         }

@@ -58,6 +58,10 @@ private:
     std::array<std::uint8_t, MaxPatterns> m_patternLength{};
     std::array<std::int16_t, MaxPatterns> m_nextPattern{};
     std::array<std::int16_t, 256> m_firstPattern{};
+    // Quick tests before the chains are walked: a one-byte pattern, and the
+    // second bytes that follow a first byte in some pattern.
+    std::array<bool, 256> m_singleByte{};
+    std::array<std::array<std::uint64_t, 4>, 256> m_secondBytes{};
 
     std::array<std::uint8_t, MaxLineCells> m_cells{};
     std::array<std::int16_t, MaxLines> m_lineStart{};
