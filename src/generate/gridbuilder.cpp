@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr int Rows = cell::GridSide + 1;
-
 // Bits first-1 .. last-1: columns (or rows) first..last, counted from 1.
 std::uint64_t span(int first, int last)
 {
@@ -49,14 +47,20 @@ void GridBuilder::startRun(const PlacementSetup& setup)
     for (int threshold = first; m_passCount == 0 || threshold >= 0; --threshold)
         m_passLevels[m_passCount++] = level(threshold);
 
+    m_packed = cols <= 32;
+    m_pairOffset = m_packed ? (rows + 1) / 2 : rows;
+    m_halfMask = m_packed ? 0xFFFFFFFFull : ~0ull;
     const auto& shapeCells = setup.shape->ShapeCells;
     for (int i = 0; i < cell::CellCount; ++i)
         m_baseGrid[i] = shapeCells[i] == 0 ? 0 : ' ';
-    m_shapeRows.fill(0);
+    m_packedShape.fill(0);
     for (int r = 1; r <= rows; ++r)
         for (int c = 1; c <= cols; ++c)
-            if (shapeCells[cell::index(r, c) - 1] != 0)
-                m_shapeRows[r] |= 1ull << (c - 1);
+            if (shapeCells[cell::index(r, c) - 1] != 0) {
+                m_packedShape[Margin + r] |= 1ull << (c - 1);
+                if (m_packed)
+                    m_packedShape[Margin + r - m_pairOffset] |= 1ull << (c + 31);
+            }
 
     prepareWords();
 }
@@ -96,7 +100,7 @@ void GridBuilder::prepareWords()
         std::stable_sort(word.testOrder.begin(), word.testOrder.begin() + word.length,
                          [&](int a, int b) { return uses[word.letters[a]] < uses[word.letters[b]]; });
     }
-    m_fitRows.assign(static_cast<std::size_t>(std::max(m_alphabetSize, 1)) * Rows, 0);
+    m_packedFit.assign(static_cast<std::size_t>(std::max(m_alphabetSize, 1)) * PackedSpan, 0);
 
     std::iota(m_alphabetical.begin(), m_alphabetical.begin() + m_nonEmptyCount, 1);
     std::stable_sort(m_alphabetical.begin(), m_alphabetical.begin() + m_nonEmptyCount, [&](int a, int b) {
@@ -108,8 +112,9 @@ void GridBuilder::resetGrid()
 {
     m_grid = m_baseGrid;
     m_occupied.fill(0);
+    m_packedOccupied.fill(0);
     for (int alpha = 0; alpha < m_alphabetSize; ++alpha)
-        std::copy(m_shapeRows.begin(), m_shapeRows.end(), fitRows(alpha));
+        std::copy(m_packedShape.begin(), m_packedShape.end(), packedFit(alpha) - Margin);
     m_cols = m_setup.cols;
     m_rows = m_setup.rows;
 }
@@ -211,57 +216,62 @@ void GridBuilder::evaluateRows(const WordInfo& word, int dr, int firstRow, int l
                                DirectionMasks& masks)
 {
     const int length = word.length;
-    // Row arrays shifted so that index r gives the row of letter k for the
-    // start row r; letters in test order.
+    const int pairs = m_pairOffset;
+    // Packed arrays shifted so that index s gives the word of letter k for
+    // the start word s; letters in test order.
     const std::uint64_t* fitRow[PuzzleRecord::WordLength];
     int fitShift[PuzzleRecord::WordLength];
     for (int i = 0; i < length; ++i) {
         const int k = word.testOrder[i];
-        fitRow[i] = fitRows(word.alpha[k]) + k * dr;
+        fitRow[i] = packedFit(word.alpha[k]) + k * dr;
         fitShift[i] = k;
     }
-    // Letter by letter over the rows that still have start cells left; no
-    // branch depends on the grid, so nothing is mispredicted. Most start
-    // cells are ruled out by the first two letters tested.
     if (length == 1) { // a one-letter word tests its letter twice
         fitRow[1] = fitRow[0];
         fitShift[1] = fitShift[0];
     }
+
+    // Letter by letter over the words that still have start cells left; no
+    // branch depends on the grid, so nothing is mispredicted. Most start
+    // cells are ruled out by the first two letters tested.
     std::uint64_t fits[cell::GridSide + 1];
-    int rowsLeft[cell::GridSide];
+    int wordsLeft[cell::GridSide];
     int left = 0;
-    for (int r = firstRow; r <= lastRow; ++r) {
-        fits[r] = startColumns & alignToStart(fitRow[0][r], fitShift[0], dc)
-                  & alignToStart(fitRow[1][r], fitShift[1], dc);
-        rowsLeft[left] = r;
-        left += fits[r] != 0;
+    for (int s = 1; s <= pairs; ++s) {
+        const int high = s + pairs;
+        const std::uint64_t start = ((s >= firstRow && s <= lastRow) ? startColumns : 0)
+                                    | ((m_packed && high >= firstRow && high <= lastRow) ? startColumns << 32 : 0);
+        fits[s] = start & alignToStart(fitRow[0][s], fitShift[0], dc) & alignToStart(fitRow[1][s], fitShift[1], dc);
+        wordsLeft[left] = s;
+        left += fits[s] != 0;
     }
     for (int i = 2; i < length && left > 0; ++i) {
         const std::uint64_t* letterRow = fitRow[i];
         const int shift = fitShift[i];
         int kept = 0;
         for (int j = 0; j < left; ++j) {
-            const int r = rowsLeft[j];
-            fits[r] &= alignToStart(letterRow[r], shift, dc);
-            rowsLeft[kept] = r;
-            kept += fits[r] != 0;
+            const int s = wordsLeft[j];
+            fits[s] &= alignToStart(letterRow[s], shift, dc);
+            wordsLeft[kept] = s;
+            kept += fits[s] != 0;
         }
         left = kept;
     }
 
+    const std::uint64_t* occupied = packedOccupied();
     for (int j = 0; j < left; ++j) {
-        const int r = rowsLeft[j];
+        const int s = wordsLeft[j];
+        const std::uint64_t all = fits[s];
         // Of those, where at least 1, 2, 3 or 4 letters land on occupied cells.
         std::uint64_t atLeast1 = 0, atLeast2 = 0, atLeast3 = 0, atLeast4 = 0;
-        for (int k = 0, row = r; k < length; ++k, row += dr) {
-            if (const std::uint64_t shared = alignToStart(m_occupied[row], k, dc) & fits[r]) {
+        for (int k = 0, at = s; k < length; ++k, at += dr) {
+            if (const std::uint64_t shared = alignToStart(occupied[at], k, dc) & all) {
                 atLeast4 |= atLeast3 & shared;
                 atLeast3 |= atLeast2 & shared;
                 atLeast2 |= atLeast1 & shared;
                 atLeast1 |= shared;
             }
         }
-        const std::uint64_t all = fits[r];
         const std::uint64_t atLeast[5] = {all, atLeast1, atLeast2, atLeast3, atLeast4};
         for (int pass = 0; pass < m_passCount; ++pass) {
             const int lv = m_passLevels[pass];
@@ -269,9 +279,15 @@ void GridBuilder::evaluateRows(const WordInfo& word, int dr, int firstRow, int l
             const std::uint64_t accepted = threshold == -2   ? all & ~atLeast1
                                            : threshold == -1 ? all & ~atLeast2
                                                              : atLeast[threshold];
-            masks.accepted[lv][r] = accepted;
-            if (accepted)
-                masks.rowsWithCells[lv] |= 1ull << (r - 1);
+            // Back to one mask per row for the block scan.
+            const std::uint64_t low = accepted & m_halfMask;
+            masks.accepted[lv][s] = low;
+            if (low)
+                masks.rowsWithCells[lv] |= 1ull << (s - 1);
+            if (m_packed && (accepted >> 32) != 0) {
+                masks.accepted[lv][s + pairs] = accepted >> 32;
+                masks.rowsWithCells[lv] |= 1ull << (s + pairs - 1);
+            }
         }
     }
 }
@@ -281,19 +297,33 @@ void GridBuilder::put(int position, int direction, int row, int col)
     const WordInfo& word = m_words[position];
     const DirectionStep step = directionStep(direction);
     for (int k = 0, r = row, c = col; k < word.length; ++k, r += step.dr, c += step.dc) {
-        const std::uint64_t bit = 1ull << (c - 1);
-        if (m_occupied[r] & bit)
+        if (m_occupied[r] & (1ull << (c - 1)))
             continue; // already holds this letter
         m_grid[cell::index(r, c) - 1] = word.letters[k];
-        m_occupied[r] |= bit;
-        // From now on only this letter may go here.
-        for (int alpha = 0; alpha < m_alphabetSize; ++alpha)
-            if (alpha != word.alpha[k])
-                fitRows(alpha)[r] &= ~bit;
+        clearCell(r, c, word.alpha[k]);
     }
     const int start = cell::index(row, col);
     m_wordStart[position] = static_cast<std::int16_t>(start);
     m_wordEnd[position] = static_cast<std::int16_t>(start + (word.length - 1) * step.cellStep());
+}
+
+// Marks cell (row, col) as taken by letter `alpha`: from now on only that
+// letter may go there.
+void GridBuilder::clearCell(int row, int col, int alpha)
+{
+    const std::uint64_t bit = 1ull << (col - 1);
+    m_occupied[row] |= bit;
+    packedOccupied()[row] |= bit;
+    for (int other = 0; other < m_alphabetSize; ++other)
+        if (other != alpha)
+            packedFit(other)[row] &= ~bit;
+    if (!m_packed)
+        return;
+    const int pair = row - m_pairOffset;
+    packedOccupied()[pair] |= bit << 32;
+    for (int other = 0; other < m_alphabetSize; ++other)
+        if (other != alpha)
+            packedFit(other)[pair] &= ~(bit << 32);
 }
 
 void GridBuilder::trim()

@@ -10,7 +10,9 @@
 // The placement engine the program uses. It keeps the grid as bit masks, one
 // 64-bit word per row (bit c-1 for column c): the occupied cells and, for
 // each letter of the word list, the cells that letter may go into (free, or
-// holding that letter). Within
+// holding that letter). Grids of up to 32 columns are tested two rows to a
+// word: word i holds row i in its low half and row i + P in its high half,
+// P being half the rows, so one shift and one AND serve both. Within
 // the placement of one word the grid does not change, so for each direction
 // the acceptance of every start cell is worked out once, for all thresholds
 // of the word's passes, with whole rows of start cells tested at a time; the
@@ -55,9 +57,15 @@ private:
     template <int dc>
     void evaluateRows(const WordInfo& word, int dr, int firstRow, int lastRow, std::uint64_t startColumns,
                       DirectionMasks& masks);
+    void clearCell(int row, int col, int alpha);
     void put(int position, int direction, int row, int col);
     void trim();
-    std::uint64_t* fitRows(int alpha) { return m_fitRows.data() + alpha * (cell::GridSide + 1); }
+    // Packed words: index i (from 1 - Margin to m_pairOffset + Margin) holds
+    // row i and, when packing, row i + m_pairOffset in the high half.
+    static constexpr int Margin = PuzzleRecord::WordLength;
+    static constexpr int PackedSpan = cell::GridSide + 2 * Margin + 1;
+    std::uint64_t* packedFit(int alpha) { return m_packedFit.data() + alpha * PackedSpan + Margin; }
+    std::uint64_t* packedOccupied() { return m_packedOccupied.data() + Margin; }
 
     PlacementSetup m_setup;
     std::array<int, 7> m_passLevels{}; // thresholds of a word's passes, as levels
@@ -73,9 +81,13 @@ private:
     // The attempt.
     std::array<std::uint8_t, cell::CellCount> m_baseGrid{}; // 0 outside the shape, else blank
     std::array<std::uint8_t, cell::CellCount> m_grid{};
-    RowMasks m_shapeRows{};
-    RowMasks m_occupied{};
-    std::vector<std::uint64_t> m_fitRows; // per letter of the word list, per row
+    RowMasks m_occupied{}; // by row, for trimming
+    bool m_packed = false; // two rows to a word
+    int m_pairOffset = 0;  // P: packed words 1..P hold every start row
+    std::uint64_t m_halfMask = 0; // the bits of the low row of a word
+    std::array<std::uint64_t, PackedSpan> m_packedShape{};
+    std::array<std::uint64_t, PackedSpan> m_packedOccupied{};
+    std::vector<std::uint64_t> m_packedFit; // per letter of the word list
     int m_alphabetSize = 0;
     std::array<DirectionMasks, 9> m_directions{};
     std::array<std::uint8_t, PuzzleRecord::MaxWords + 1> m_placed{};

@@ -1,8 +1,5 @@
 #include "generate/startcells.h"
 
-#include "app/random.h"
-#include "generate/wordentries.h"
-
 namespace {
 
 enum : int { UpRight = 2, Right = 3, Left = 7 };
@@ -22,34 +19,7 @@ AxisRange startRange(int step, int length, int size)
     return {1, size};
 }
 
-int drawOffset(int step, int length, int size)
-{
-    if (step == 0)
-        return static_cast<int>(Random(static_cast<unsigned>(size)));
-    return size > length ? static_cast<int>(Random(static_cast<unsigned>(size - length))) : 0;
-}
-
 } // namespace
-
-StartCellOffsets drawStartCellOffsets(int direction, int length, int cols, int rows)
-{
-    const DirectionStep step = directionStep(direction);
-    StartCellOffsets offsets;
-    if (direction == Right || direction == Left) {
-        offsets.col = drawOffset(step.dc, length, cols);
-        offsets.row = drawOffset(step.dr, length, rows);
-    } else {
-        offsets.row = drawOffset(step.dr, length, rows);
-        offsets.col = drawOffset(step.dc, length, cols);
-    }
-    return offsets;
-}
-
-bool hasStartCells(int direction, int length, int cols, int rows)
-{
-    const DirectionStep step = directionStep(direction);
-    return (step.dr == 0 || length <= rows) && (step.dc == 0 || length <= cols);
-}
 
 StartCellBlocks startCellBlocks(int direction, int length, int cols, int rows, StartCellOffsets offsets)
 {

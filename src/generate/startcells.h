@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/random.h"
+#include "generate/wordentries.h"
+
 #include <array>
 
 // A rectangle of start cells, rows and columns counted from 1. Empty when
@@ -28,10 +31,31 @@ struct StartCellOffsets {
 // Random(size - length) only when size > length (else 0 without a draw); the
 // other axis always draws Random(size); the row offset comes first, except
 // for right and left.
-StartCellOffsets drawStartCellOffsets(int direction, int length, int cols, int rows);
+inline StartCellOffsets drawStartCellOffsets(int direction, int length, int cols, int rows)
+{
+    const DirectionStep step = directionStep(direction);
+    auto draw = [length](int along, int size) {
+        if (along == 0)
+            return static_cast<int>(Random(static_cast<unsigned>(size)));
+        return size > length ? static_cast<int>(Random(static_cast<unsigned>(size - length))) : 0;
+    };
+    StartCellOffsets offsets;
+    if (step.dr == 0) { // right and left: the column offset first
+        offsets.col = draw(step.dc, cols);
+        offsets.row = draw(step.dr, rows);
+    } else {
+        offsets.row = draw(step.dr, rows);
+        offsets.col = draw(step.dc, cols);
+    }
+    return offsets;
+}
 
 // True when a word of `length` letters fits the area in `direction` at all.
-bool hasStartCells(int direction, int length, int cols, int rows);
+inline bool hasStartCells(int direction, int length, int cols, int rows)
+{
+    const DirectionStep step = directionStep(direction);
+    return (step.dr == 0 || length <= rows) && (step.dc == 0 || length <= cols);
+}
 
 // The start cells from which a word stays inside the area, split by the
 // offsets into four blocks in visiting order.
