@@ -1,6 +1,5 @@
 #include "generate/generatepuzzles.h"
 
-#include "app/messageservice.h"
 #include "app/random.h"
 #include "generate/gridbuilder.h"
 #include "shapes/shaperecord.h"
@@ -10,10 +9,6 @@
 
 #include <algorithm>
 #include <memory>
-
-void GenerationObserver::stoppedByFilter(const QString& explanation) { showNotice(explanation); }
-
-QString creationAttemptLine(int attempt) { return QStringLiteral("Creation Attempt #%1").arg(attempt); }
 
 QString filterStopExplanation()
 {

@@ -1,0 +1,7 @@
+#include "generate/generationobserver.h"
+
+#include "app/messageservice.h"
+
+void GenerationObserver::stoppedByFilter(const QString& explanation) { showNotice(explanation); }
+
+QString creationAttemptLine(int attempt) { return QStringLiteral("Creation Attempt #%1").arg(attempt); }
