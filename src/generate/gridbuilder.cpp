@@ -3,7 +3,7 @@
 #include "app/random.h"
 #include "generate/candidateslots.h"
 #include "generate/startcells.h"
-#include "generate/wordentries.h"
+#include "generate/placementrules.h"
 #include "shapes/shaperecord.h"
 #include "wordlist/offensivewordfilter.h"
 

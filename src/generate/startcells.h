@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/random.h"
-#include "generate/wordentries.h"
+#include "generate/placementrules.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "generate/wordentries.h"
+#include "generate/placementrules.h"
 
 #include "app/latin1.h"
 
