@@ -14,6 +14,7 @@
 #include <cstring>
 #include <initializer_list>
 #include <memory>
+#include <vector>
 
 // Everything a generation run needs, filled with plain defaults: a full
 // rectangular shape, all directions, one attempt, no listed words.
@@ -86,16 +87,24 @@ struct RecordingObserver : GenerationObserver {
     void stoppedByFilter(const QString& explanation) override { explanations.append(explanation); }
 };
 
-// The letters of a placed word, read from its start to its end cell.
-inline QByteArray lettersBetween(const PuzzleRecord& record, int start, int end)
+// The cells of a placed word, from its start to its end cell.
+inline std::vector<int> cellsBetween(int start, int end)
 {
     const int dr = (cell::row(end) > cell::row(start)) - (cell::row(end) < cell::row(start));
     const int dc = (cell::column(end) > cell::column(start)) - (cell::column(end) < cell::column(start));
-    QByteArray letters;
+    std::vector<int> cells;
     for (int r = cell::row(start), c = cell::column(start);; r += dr, c += dc) {
-        letters.append(static_cast<char>(record.answerAt(r, c)));
-        if (cell::index(r, c) == end)
-            break;
+        cells.push_back(cell::index(r, c));
+        if (cells.back() == end || cells.size() > 50)
+            return cells;
     }
+}
+
+// The letters of a placed word, read from its start to its end cell.
+inline QByteArray lettersBetween(const PuzzleRecord& record, int start, int end)
+{
+    QByteArray letters;
+    for (const int at : cellsBetween(start, end))
+        letters.append(static_cast<char>(record.AnswerGrid[at - 1]));
     return letters;
 }

@@ -5,7 +5,6 @@
 
 #include <QSet>
 
-#include <vector>
 
 namespace {
 
@@ -43,22 +42,6 @@ std::uint32_t advanced(std::uint32_t seed, int draws)
 bool sameBlock(const CellBlock& b, int r1, int r2, int c1, int c2)
 {
     return b.firstRow == r1 && b.lastRow == r2 && b.firstCol == c1 && b.lastCol == c2;
-}
-
-// Cells of the placed words of a slot, keyed by word text.
-std::vector<int> cellsOf(const PuzzleRecord& record, int k)
-{
-    std::vector<int> cells;
-    const int start = record.wordStart(k);
-    const int end = record.wordEnd(k);
-    const int dr = (cell::row(end) > cell::row(start)) - (cell::row(end) < cell::row(start));
-    const int dc = (cell::column(end) > cell::column(start)) - (cell::column(end) < cell::column(start));
-    for (int r = cell::row(start), c = cell::column(start);; r += dr, c += dc) {
-        cells.push_back(cell::index(r, c));
-        if (cells.back() == end)
-            break;
-    }
-    return cells;
 }
 
 int entryOf(const PuzzleRecord& record, QByteArrayView word)
@@ -214,11 +197,11 @@ TEST(Placement, IntegrationZeroAndOneLimitSharedCells)
                 if (k == 0 || !fx.candidates->slot(1).isPlaced(k))
                     continue;
                 int shared = 0;
-                for (const int at : cellsOf(got, k))
+                for (const int at : cellsBetween(got.wordStart(k), got.wordEnd(k)))
                     shared += earlier.contains(at);
                 EXPECT_LE(shared, integration) << word << " seed " << seed;
                 sharedSeen += shared;
-                for (const int at : cellsOf(got, k))
+                for (const int at : cellsBetween(got.wordStart(k), got.wordEnd(k)))
                     earlier.insert(at);
             }
         }
@@ -235,8 +218,10 @@ TEST(Placement, HighIntegrationPrefersTheMostSharedLetters)
         ASSERT_EQ(got.wordCount(), 2);
         // BOAT on top of the last four letters of HOUSEBOAT is the only
         // start cell sharing four letters.
-        const std::vector<int> boat = cellsOf(got, entryOf(got, "boat"));
-        const std::vector<int> house = cellsOf(got, entryOf(got, "houseboat"));
+        const int boatEntry = entryOf(got, "boat");
+        const int houseEntry = entryOf(got, "houseboat");
+        const std::vector<int> boat = cellsBetween(got.wordStart(boatEntry), got.wordEnd(boatEntry));
+        const std::vector<int> house = cellsBetween(got.wordStart(houseEntry), got.wordEnd(houseEntry));
         EXPECT_EQ(boat, std::vector<int>(house.end() - 4, house.end())) << "seed " << seed;
     }
 }
@@ -247,7 +232,9 @@ TEST(Placement, ShrinkTrimsLastRowsAndRightColumnsOnly)
         int firstRow, firstCol;
         std::initializer_list<const char*> words;
     };
-    for (const Case& c : {Case{1, 1, {"ABCDEF", "GHIJKL", "MNOPQR", "STUVWX"}}, Case{2, 2, {"ABCDE", "FGHIJ", "KLMNO"}}}) {
+    const Case corner{1, 1, {"ABCDEF", "GHIJKL", "MNOPQR", "STUVWX"}};
+    const Case inset{2, 2, {"ABCDE", "FGHIJ", "KLMNO"}};
+    for (const Case& c : {corner, inset}) {
         GenerationFixture fx(15, 15, c.words);
         for (int r = 1; r <= 15; ++r)
             for (int col = 1; col <= 15; ++col)

@@ -29,9 +29,9 @@ TEST(BadWordList, BuiltInListHas58DistinctLowerCaseEntries)
 TEST(BadWordList, FileLinesAreCutTo15BytesAndKeptAsTyped)
 {
     TestFolders folders;
-    TestFolders::writeFile(folders.programDir() + "/BADLIST.TXT",
-                           QByteArray("abc\r\nthis line is much longer than fifteen\r\n\r\n a b \r\n") + QByteArray("x\0y", 3)
-                               + "\xE9t\nlf only\rcr only\r\nlast");
+    const QByteArray text = QByteArray("abc\r\nthis line is much longer than fifteen\r\n\r\n a b \r\n")
+                            + QByteArray("x\0y", 3) + "\xE9t\nlf only\rcr only\r\nlast";
+    TestFolders::writeFile(folders.programDir() + "/BADLIST.TXT", text);
     BadWordList list;
     list.GetBadList();
     ASSERT_EQ(list.count(), 58 + 8);
