@@ -36,7 +36,7 @@ private:
     struct WordInfo {
         int length = 0;                                              // placement letters
         std::array<std::uint8_t, PuzzleRecord::WordLength> letters{}; // grid bytes
-        std::array<std::uint8_t, PuzzleRecord::WordLength> alpha{};   // index into m_fitRows
+        std::array<std::uint8_t, PuzzleRecord::WordLength> alpha{};   // index into m_packedFit
         // Letter positions, rarest letter of the list first: the order in
         // which start cells are tested, so most are ruled out early.
         std::array<std::uint8_t, PuzzleRecord::WordLength> testOrder{};
