@@ -2,7 +2,8 @@
 
 #include <cstring>
 
-Globals::Globals() : currentPuzzle(std::make_unique<PuzzleRecord>(zeroPuzzleRecord()))
+Globals::Globals()
+    : currentPuzzle(std::make_unique<PuzzleRecord>(zeroPuzzleRecord())), candidates(std::make_unique<CandidateSlots>())
 {
     std::memset(&currentShape, 0, sizeof currentShape);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "generate/candidateslots.h"
 #include "shapes/shaperecord.h"
 #include "storage/puzzlerecord.h"
 #include "storage/settings.h"
@@ -14,6 +15,7 @@ struct Globals {
 
     Settings settings;
     std::unique_ptr<PuzzleRecord> currentPuzzle; // allocated once, 95830 bytes
+    std::unique_ptr<CandidateSlots> candidates;  // the four best attempts of the last run
     ShapeRecord currentShape{};
     bool newPuzzle = true;       // saving appends (new puzzle or copy)
     int recordIndex = 0;         // index of the puzzle being modified or copied
