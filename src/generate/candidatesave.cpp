@@ -1,52 +1,14 @@
 #include "generate/candidatesave.h"
 
-#include "app/ansi.h"
-#include "app/latin1.h"
 #include "app/messageservice.h"
-#include "app/random.h"
 #include "generate/candidateslots.h"
+#include "wordlist/hiddenphrase.h"
 #include "wordlist/offensivewordfilter.h"
 
 #include <algorithm>
 #include <memory>
 
 namespace {
-
-constexpr int MaxPhraseLength = 255;
-
-// Calls visit(index) for the free cells, row by row, left to right.
-template <typename Visit>
-void forEachFreeCell(const PuzzleRecord& record, Visit&& visit)
-{
-    for (int r = 1; r <= record.gridRows(); ++r)
-        for (int c = 1; c <= record.gridCols(); ++c)
-            if (record.answerAt(r, c) == ' ')
-                visit(cell::index(r, c) - 1);
-}
-
-// Checks the phrase and puts it into the free cells; false after a message.
-bool fillWithPhrase(PuzzleRecord& record, const QString& typed)
-{
-    const QByteArray phrase = Trim(unicodeToAnsi(typed)).left(MaxPhraseLength);
-    if (phrase.contains(' ')) {
-        showError(QStringLiteral("Spaces were used in the hidden phrase."));
-        return false;
-    }
-    const int freeCells = countFreeCells(record);
-    if (phrase.size() != freeCells) {
-        showError(QStringLiteral("%1 characters are required for the hidden phrase."
-                                 "  You have entered %2 characters."
-                                 "  Please change your phrase or select not to use a phrase.")
-                      .arg(freeCells)
-                      .arg(phrase.size()));
-        return false;
-    }
-    int next = 0;
-    forEachFreeCell(record, [&](int at) {
-        record.FillGrid[at] = UpperAscii(static_cast<unsigned char>(phrase[next++]));
-    });
-    return true;
-}
 
 bool holdsListedWord(OffensiveWordFilter& filter, const PuzzleRecord& record)
 {
@@ -74,18 +36,6 @@ void markGenerated(PuzzleRecord& record, const CandidateSlot& slot)
 
 } // namespace
 
-int countFreeCells(const PuzzleRecord& record)
-{
-    int count = 0;
-    forEachFreeCell(record, [&](int) { ++count; });
-    return count;
-}
-
-void fillRandomly(PuzzleRecord& record)
-{
-    forEachFreeCell(record, [&](int at) { record.FillGrid[at] = static_cast<std::uint8_t>('A' + Random(26)); });
-}
-
 SaveDecision prepareCandidateSave(PuzzleRecord& record, const CandidateSlot& slot, int listWordCount,
                                   const FillChoice& choice, const BadWordList& badList)
 {
@@ -95,7 +45,7 @@ SaveDecision prepareCandidateSave(PuzzleRecord& record, const CandidateSlot& slo
 
     record.IncludeHidden = choice.includeHidden ? 1 : 0;
     if (choice.includeHidden) {
-        if (!fillWithPhrase(record, choice.hiddenPhrase))
+        if (!fillWithPhrase(record, choice.hiddenPhrase, kPhraseBlankOnSave))
             return SaveDecision::KeepOpen;
     } else {
         fillRandomly(record);

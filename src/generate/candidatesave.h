@@ -1,5 +1,7 @@
 #pragma once
 
+#include "wordlist/hiddenphrase.h"
+
 #include <QString>
 
 class BadWordList;
@@ -18,14 +20,6 @@ enum class SaveDecision {
     ChangePhrase, // not to be written; the user wants to change the hidden phrase
     NoCandidate,  // the slot holds no candidate of the run; nothing was changed
 };
-
-// Free cells of a record: cells in rows 1..GridRows, columns 1..GridCols
-// whose AnswerGrid byte is a blank.
-int countFreeCells(const PuzzleRecord& record);
-
-// Fills every free cell's FillGrid byte with "A" + Random(26), row by row,
-// left to right.
-void fillRandomly(PuzzleRecord& record);
 
 // Prepares the chosen candidate for saving, in the order the review saves:
 // copies the slot's record into `record`; fills the free cells with the

@@ -89,9 +89,16 @@ void scaleWindow(QWidget* window, double scale)
             font.setPixelSize(static_cast<int>(std::lround(font.pixelSize() * scale)));
         widget->setFont(font);
     };
+    const auto scaledValue = [scale](int v) { return static_cast<int>(std::lround(v * scale)); };
     scaleFont(window);
-    for (QWidget* child : window->findChildren<QWidget*>())
+    for (QWidget* child : window->findChildren<QWidget*>()) {
         scaleFont(child);
+        // Windows laid out by hand place their controls themselves.
+        if (!window->layout() && child->parentWidget() == window) {
+            const QRect g = child->geometry();
+            child->setGeometry(scaledValue(g.x()), scaledValue(g.y()), scaledValue(g.width()), scaledValue(g.height()));
+        }
+    }
     window->resize(static_cast<int>(std::lround(window->width() * scale)),
                    static_cast<int>(std::lround(window->height() * scale)));
 }
@@ -109,7 +116,8 @@ void centreOnScreen(QWidget* window)
 void prepareDialog(QDialog& dialog)
 {
     applyUserFonts(&dialog, globals().settings);
-    dialog.adjustSize();
+    if (dialog.layout())
+        dialog.adjustSize();
     scaleWindow(&dialog, globals().screenScale);
     centreOnScreen(&dialog);
 }
