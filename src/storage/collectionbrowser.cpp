@@ -3,6 +3,7 @@
 #include "app/ansi.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -24,9 +25,20 @@ int findItem(const QList<CollectionBrowser::Item>& items, const QByteArray& text
 
 void sortListItems(QList<CollectionBrowser::Item>& items)
 {
-    std::stable_sort(items.begin(), items.end(), [](const auto& a, const auto& b) {
-        return compareListText(a.text, b.text) < 0;
+    // Each text is converted once, not at every comparison.
+    struct Keyed {
+        QString key;
+        CollectionBrowser::Item item;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(items.size());
+    for (auto& item : items)
+        keyed.push_back({ansiToUnicode(item.text), std::move(item)});
+    std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
+        return QString::compare(a.key, b.key, Qt::CaseInsensitive) < 0;
     });
+    for (qsizetype i = 0; i < items.size(); ++i)
+        items[i] = std::move(keyed[i].item);
 }
 
 bool sameListText(const QByteArray& a, const QByteArray& b)

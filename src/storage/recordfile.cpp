@@ -15,19 +15,22 @@ RecordFile::~RecordFile() = default;
 bool RecordFile::open(Mode mode)
 {
     m_file = std::make_unique<QFile>(m_path);
+    // Records are read and written whole or in small parts at scattered
+    // places; a read buffer would only copy bytes that are never used.
+    constexpr QIODevice::OpenMode unbuffered = QIODevice::Unbuffered;
     bool ok = false;
     switch (mode) {
     case Mode::ReadOnly:
-        ok = m_file->open(QIODevice::ReadOnly);
+        ok = m_file->open(QIODevice::ReadOnly | unbuffered);
         break;
     case Mode::ReadWrite:
-        ok = QFileInfo::exists(m_path) && m_file->open(QIODevice::ReadWrite);
+        ok = QFileInfo::exists(m_path) && m_file->open(QIODevice::ReadWrite | unbuffered);
         break;
     case Mode::ReadWriteCreate:
-        ok = m_file->open(QIODevice::ReadWrite);
+        ok = m_file->open(QIODevice::ReadWrite | unbuffered);
         break;
     case Mode::CreateEmpty:
-        ok = m_file->open(QIODevice::ReadWrite | QIODevice::Truncate);
+        ok = m_file->open(QIODevice::ReadWrite | QIODevice::Truncate | unbuffered);
         break;
     }
     if (!ok)
