@@ -59,7 +59,7 @@ PageRenderer::PageRenderer(PrintCopy& copy, const PrintOptions& options)
 {
 }
 
-const PrintRun& PageRenderer::run() const
+PrintRun& PageRenderer::run()
 {
     return m_copy.run;
 }

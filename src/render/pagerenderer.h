@@ -46,7 +46,8 @@ public:
     void AfterPrint(TBaseReport& report);
 
     const PrintOptions& options() const { return m_options; }
-    const PrintRun& run() const;
+    // The values of the last run, kept with the print copy.
+    PrintRun& run();
 
 private:
     PrintCopy& m_copy;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/latin1.h"
 #include "pagelayout/pagelayoutrecord.h"
 #include "storage/puzzlerecord.h"
 #include "storage/settings.h" // Direction
@@ -40,7 +41,8 @@ public:
         return *this;
     }
 
-    // Adds a placed word with its clue, its first letter at (row, column).
+    // Adds a placed word with its clue, its first letter at (row, column);
+    // the grid gets its letters upper-cased, as the generator places them.
     PuzzleBuilder& place(const QByteArray& word, int row, int column, int direction, const QByteArray& clue = {})
     {
         static constexpr int dr[9] = {0, -1, -1, 0, 1, 1, 1, 0, -1};
@@ -57,7 +59,7 @@ public:
                 r += dr[direction];
                 c += dc[direction];
             }
-            p.AnswerGrid[cell::index(r, c) - 1] = static_cast<std::uint8_t>(ch);
+            p.AnswerGrid[cell::index(r, c) - 1] = UpperLatin1(static_cast<unsigned char>(ch));
         }
         p.wordStart(k) = static_cast<std::int16_t>(cell::index(row, column));
         p.wordEnd(k) = static_cast<std::int16_t>(cell::index(r, c));
