@@ -72,16 +72,23 @@ bool wrapTextBlock(TBaseReport& report, QByteArrayView text, double boxWidth, in
     table.lineCount = 0;
     table.lineLengths.fill(0);
     table.lineBreak.fill(false);
+    if (Trim(text).isEmpty())
+        return true;
     Tokenizer tokens(text);
     auto [lineStart, lineEnd] = tokens.next();
-    if (Trim(text.sliced(lineStart, lineEnd - lineStart)).isEmpty())
-        return true;
     bool lineBreak = startsWithBreak(text.sliced(lineStart));
     auto width = [&](qsizetype end) { return report.TextWidth(printable(printedLine(text, lineStart, end, lineBreak))); };
     for (;;) {
         const auto [start, end] = tokens.next();
-        const bool finished = Trim(text.sliced(start, end - start)).isEmpty();
+        const bool blank = Trim(text.sliced(start, end - start)).isEmpty();
+        const bool finished = blank && end == text.size();
         const bool opensLine = startsWithBreak(text.sliced(start));
+        // Blanks before a line break stay with their line, where printing
+        // removes them; only blanks at the end finish the text.
+        if (blank && !finished) {
+            lineEnd = end;
+            continue;
+        }
         if (!finished && !opensLine && width(end) <= boxWidth) {
             lineEnd = end;
             continue;

@@ -28,7 +28,8 @@ void drawTextBlock(PageContext& page, LayoutObject& object, int objectNumber);
 // break; other tokens join the current line while it stays within the box.
 // Returns false when a single word is wider than the box (the lines before
 // it stay in the table), when more than 100 lines are needed, or when there
-// are more lines than rows. A text of blanks has no lines and always fits.
+// are more lines than rows. A text of blanks has no lines and always fits;
+// blanks before a line break stay with their line (they do not end the text).
 bool wrapTextBlock(TBaseReport& report, QByteArrayView text, double boxWidth, int rows, TextLineTable& table);
 
 // Line i (0-based) of a wrapped text as printed: blanks removed at both ends,

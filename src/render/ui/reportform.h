@@ -15,7 +15,8 @@ class TReportPrinter;
 // "Report Status Screen": the small window in which one page is rendered.
 // It shows the report's progress text and has one button, which cancels the
 // run while it lasts and closes the window afterwards. The run starts when
-// the window is first shown.
+// the window is first shown; show it through showDialog, which gives it the
+// user fonts and screen scale and centres it.
 class TReportForm : public QDialog {
     Q_OBJECT
 public:

@@ -1,6 +1,7 @@
 #include "core/render/renderfixture.h"
 
 #include "render/shapeprint.h"
+#include "render/textprint.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -86,6 +87,21 @@ TEST_F(PageRenderTest, TextBlockWrapsAndTwoLineBreaksPrintAnEmptyLine)
     EXPECT_EQ(texts(wrapped), QStringList({"alpha", "beta", "gamma"}));
     const double right = 1.5;
     EXPECT_TRUE(printedAt(wrapped, "beta", right - measureWidth("beta", 10), 1 + h + 0.8 * h));
+}
+
+TEST_F(PageRenderTest, BlanksBeforeALineBreakDoNotEndTheText)
+{
+    TReportFiler r;
+    TextLineTable table;
+    const QByteArray text = "   \r\nName:   \r\n  Date:  ";
+    EXPECT_TRUE(wrapTextBlock(r, text, 3, 5, table));
+    ASSERT_EQ(table.lineCount, 3);
+    EXPECT_EQ(textBlockLine(text, table, 0), QByteArray());
+    EXPECT_EQ(textBlockLine(text, table, 1), QByteArray("Name:"));
+    EXPECT_EQ(textBlockLine(text, table, 2), QByteArray("  Date:")); // blanks after a break indent
+    EXPECT_TRUE(wrapTextBlock(r, "      ", 3, 0, table));
+    EXPECT_EQ(table.lineCount, 0);
+    EXPECT_FALSE(wrapTextBlock(r, "Floccinaucinihilipilification", 0.5, 5, table)); // one word too wide
 }
 
 TEST_F(PageRenderTest, TextBlockThatDoesNotFitWarnsOnceAfterTheRun)
