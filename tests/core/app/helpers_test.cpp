@@ -26,8 +26,9 @@ TEST(Latin1Case, UpperAndLowerAreInverseOnLetters)
     EXPECT_EQ(LowerLatin1(215), 215); // multiplication sign stays
     for (int ch = 0; ch < 256; ++ch) {
         const unsigned char upper = UpperLatin1(static_cast<unsigned char>(ch));
-        if (upper != ch)
+        if (upper != ch) {
             EXPECT_EQ(LowerLatin1(upper), ch) << ch;
+        }
     }
     EXPECT_EQ(UpperAscii(0xE4), 0xE4);
     EXPECT_EQ(UpperAscii(QByteArray("abz\xe9")), QByteArray("ABZ\xe9"));

@@ -249,8 +249,9 @@ TEST(Placement, ShrinkTrimsLastRowsAndRightColumnsOnly)
         EXPECT_EQ(got.gridCols(), 6);
         EXPECT_EQ(got.answerAt(1, 7), 0);   // outside the shape and the trimmed grid
         EXPECT_EQ(got.answerAt(15, 15), 0);
-        if (c.firstRow == 2)
+        if (c.firstRow == 2) {
             EXPECT_EQ(got.answerAt(1, 1), 0); // an empty first row stays
+        }
     }
 }
 
