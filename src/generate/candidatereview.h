@@ -27,6 +27,3 @@ QString excludedWordsCaption(int count);
 
 // "120 Chars": the number of free cells, which a hidden phrase must fill.
 QString freeCellsCaption(int count);
-
-// A hidden phrase can only be offered while fewer than 256 cells are free.
-inline constexpr int kMaxHiddenPhraseCells = 255;

@@ -11,6 +11,7 @@
 #include "generate/ui/candidatepicture.h"
 #include "storage/collectionfile.h"
 #include "wordlist/badwordlist.h"
+#include "wordlist/hiddenphrase.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -174,7 +175,7 @@ void TCreatedPuzzle::showFreeCells()
     const int count = m_selected != 0 ? countFreeCells(m_slots.slot(m_selected).record) : 0;
     m_numChars->setText(freeCellsCaption(count));
     m_hiddenPhrase->setMaxLength(count);
-    const bool phrasePossible = m_selected != 0 && count <= kMaxHiddenPhraseCells;
+    const bool phrasePossible = m_selected != 0 && count <= kMaxHiddenPhraseLength;
     m_hiddenPhrase->setEnabled(phrasePossible);
     m_includeHidden->setEnabled(phrasePossible);
     if (!phrasePossible)
