@@ -1,0 +1,39 @@
+#include "generate/ui/blowupdialog.h"
+
+#include "app/globals.h"
+#include "generate/candidatedrawing.h"
+#include "generate/ui/candidatepicture.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+constexpr int kPictureSide = 411;
+}
+
+TBlowItUp::TBlowItUp(const PuzzleRecord& candidate, const QString& caption, QWidget* parent)
+    : QDialog(parent), m_candidate(std::make_unique<PuzzleRecord>(candidate))
+{
+    setObjectName(QStringLiteral("BlowItUp"));
+    setWindowTitle(caption);
+    const int side = static_cast<int>(std::lround(kPictureSide * globals().screenScale));
+    m_picture = new CandidatePicture(side, this);
+    m_picture->setObjectName(QStringLiteral("PuzzImage1"));
+    DrawAPuzzle(m_picture->image(), *m_candidate, palette().color(QPalette::Button));
+
+    // Escape closes the dialog by itself (QDialog::reject), as "E&xit" does.
+    auto* exit = new QPushButton(QStringLiteral("E&xit"), this);
+    exit->setObjectName(QStringLiteral("Cancel"));
+    connect(exit, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(exit);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(m_picture, 0, Qt::AlignTop);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
