@@ -17,6 +17,7 @@
 #include "shapes/ui/shapesdialog.h"
 #include "storage/configuration.h"
 #include "wordlist/ui/intcharsdialog.h"
+#include "wordlist/ui/wordlisteditor.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -450,7 +451,7 @@ void TMainWin::buildMenus()
     connect(about, &QAction::triggered, this, [this] { showAboutBox(this); });
 
     // Commands whose windows the program does not have yet stay disabled.
-    for (QAction* a : {newPuzzle, import, exportPuzzles, addDictionary,
+    for (QAction* a : {import, exportPuzzles, addDictionary,
                        excludeDictionary}) {
         a->setEnabled(false);
         a->setProperty("unavailable", true);
@@ -642,6 +643,15 @@ void TMainWin::NewPuzzleClick()
                                             settings().pageLayout.defaultPage);
     });
     globals().newPuzzle = true;
+    openWordListEditor(QStringLiteral("Create New Puzzle"));
+}
+
+void TMainWin::openWordListEditor(const QString& caption)
+{
+    if (!showWordListEditor(this, caption, m_browser.index().categories))
+        return;
+    const PuzzleRecord& record = *globals().currentPuzzle;
+    selectAfterSave(record.Category.bytes(), record.Title.bytes());
 }
 
 void TMainWin::readSelectedPuzzle(bool asCopy)
@@ -662,6 +672,8 @@ void TMainWin::readSelectedPuzzle(bool asCopy)
     }
     if (asCopy)
         makeCopyOfPuzzle(record);
+    openWordListEditor(asCopy ? QStringLiteral("Create New Puzzle (copy of existing puzzle)")
+                              : QStringLiteral("Modify Existing Puzzle"));
 }
 
 void TMainWin::ModifyPuzzleClick() { readSelectedPuzzle(false); }

@@ -85,6 +85,8 @@ private:
     void applyFontsToMainWindow();
     void chooseUserFont(int which);
     void readSelectedPuzzle(bool asCopy);
+    // Shows the word list editor on the current puzzle and selects it after a save.
+    void openWordListEditor(const QString& caption);
     void setCurrentPath(const QString& path);
     void resolveLanguages();
     void tickSpellingLanguage();

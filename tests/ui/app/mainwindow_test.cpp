@@ -5,10 +5,13 @@
 #include "support/puzzles.h"
 #include "support/recordingmessages.h"
 #include "support/tempdir.h"
+#include "ui/modaldriver.h"
 #include "ui/uitestmain.h"
+#include "wordlist/ui/wordlisteditor.h"
 
 #include <QAction>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QTest>
@@ -166,12 +169,23 @@ private slots:
         createEmptyCollection(sample());
         writePuzzle(sample(), *record, -1);
         auto window = startWindow();
+        QString caption;
+        QString shownTitle;
+        const auto closeEditor = [&](TWordList* editor) {
+            caption = editor->windowTitle();
+            shownTitle = editor->findChild<QLineEdit*>("Title")->text();
+            editor->CancelClick();
+        };
+        whenModal<TWordList>(closeEditor);
         window->CopyPuzzleClick();
-        QCOMPARE(globals().currentPuzzle->Title.bytes(), QByteArray("Zoo (5)"));
+        QCOMPARE(caption, QStringLiteral("Create New Puzzle (copy of existing puzzle)"));
+        QCOMPARE(shownTitle, QStringLiteral("Zoo (5)"));
         QVERIFY(!globals().currentPuzzle->wordPlaced(1));
         QVERIFY(globals().newPuzzle);
+        whenModal<TWordList>(closeEditor);
         window->ModifyPuzzleClick();
-        QCOMPARE(globals().currentPuzzle->Title.bytes(), QByteArray("Zoo (4)"));
+        QCOMPARE(caption, QStringLiteral("Modify Existing Puzzle"));
+        QCOMPARE(shownTitle, QStringLiteral("Zoo (4)"));
         QVERIFY(!globals().newPuzzle);
     }
 

@@ -1,0 +1,110 @@
+#pragma once
+
+#include "wordlist/wordentries.h"
+
+#include <QDialog>
+
+#include <array>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+class QTableWidget;
+class QToolButton;
+class LayoutThumbnailView;
+class ShapeListBox;
+
+// "Word List Input": title, category, up to 330 words and clues, bonus
+// question, shape, page layout and generation settings of the current
+// puzzle (globals().currentPuzzle). New mode (a new puzzle or a copy) ends by
+// Create and a save in the candidate review; modify mode locks words, shape
+// and generation settings and stores the record in place with Save.
+class TWordList : public QDialog {
+    Q_OBJECT
+public:
+    // categories: the current collection's categories, offered in the combo box.
+    TWordList(const QString& caption, QList<QByteArray> categories, QWidget* parent = nullptr);
+    ~TWordList() override;
+
+    bool isModifyMode() const { return m_modify; }
+    // True once a puzzle was saved from here or from the candidate review.
+    bool saved() const { return m_saved; }
+
+    // Commands, public for tests.
+    void CreateItClick();
+    void SaveButtonClick();
+    void CancelClick();
+    void DeleteClueClick();
+    void DeleteAllClueClick();
+    void UseCluesClick();
+    void ChangeLayoutClick();
+    void IntCharButtonClick();
+    void ChangePhraseClick();
+    // Types international character k (1..12) into the focused control.
+    void typeInternationalCharacter(int k);
+
+    // The grid contents as the editor sees them.
+    WordEntries entries() const;
+    int GetWordCount() const { return entries().GetWordCount(); }
+    bool PuzzleChanged();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void reject() override;
+
+private:
+    void buildControls();
+    QWidget* buildWordArea();
+    QWidget* buildDirections();
+    QWidget* buildOptions();
+    QWidget* buildLayoutBox();
+    void FormShow();
+    void AdjustWordClues();
+    void fillGridFromRecord();
+    void SetValues();
+    bool SaveIt();
+    void showProblem(const InputProblem& problem);
+    void drawLayoutThumbnail();
+    void lockForModify();
+    void setDirection(int direction, bool on);
+
+    bool m_modify = false;
+    QList<QByteArray> m_categories;
+    bool m_saved = false;
+    bool m_shown = false;
+    std::unique_ptr<PuzzleRecord> m_compare; // modify mode: the record as it was shown
+
+    QLineEdit* m_title = nullptr;
+    QComboBox* m_category = nullptr;
+    QTableWidget* m_grid = nullptr;
+    QCheckBox* m_useClues = nullptr;
+    QLabel* m_wordClueLabel = nullptr;
+    QPushButton* m_delete = nullptr;
+    QPushButton* m_deleteAll = nullptr;
+    QPushButton* m_spell = nullptr;
+    QPushButton* m_thesaurus = nullptr;
+    QPushButton* m_import = nullptr;
+    QPushButton* m_export = nullptr;
+    QPushButton* m_phrase = nullptr;
+    QPushButton* m_intChars = nullptr;
+    std::array<QCheckBox*, 9> m_checks{};     // index = direction 1..8
+    std::array<QToolButton*, 9> m_speeds{};   // index = direction 1..8
+    QSlider* m_track = nullptr;
+    QLineEdit* m_attempts = nullptr;
+    QCheckBox* m_shrink = nullptr;
+    QPushButton* m_create = nullptr;
+    ShapeListBox* m_shapes = nullptr;
+    LayoutThumbnailView* m_layoutImage = nullptr;
+    QPushButton* m_changeLayout = nullptr;
+    QLineEdit* m_bonus = nullptr;
+    QPushButton* m_save = nullptr;
+    QPushButton* m_exit = nullptr;
+};
+
+// Opens the editor on the current puzzle with the given caption; returns
+// whether a puzzle was saved.
+bool showWordListEditor(QWidget* parent, const QString& caption, const QList<QByteArray>& categories);

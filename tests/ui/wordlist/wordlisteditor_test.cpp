@@ -1,0 +1,201 @@
+#include "app/globals.h"
+#include "app/random.h"
+#include "app/ui/mainwindow.h"
+#include "generate/ui/createdpuzzledialog.h"
+#include "generate/ui/creationattempts.h"
+#include "support/puzzles.h"
+#include "support/recordingmessages.h"
+#include "support/tempdir.h"
+#include "ui/modaldriver.h"
+#include "ui/uitestmain.h"
+#include "wordlist/ui/wordlisteditor.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+namespace {
+
+QTableWidget* gridOf(TWordList& editor) { return editor.findChild<QTableWidget*>("WordsCluesGrid"); }
+
+void typeRow(TWordList& editor, int row, const QString& word, const QString& clue = QString())
+{
+    QTableWidget* grid = gridOf(editor);
+    grid->item(row - 1, 2)->setText(word);
+    grid->item(row - 1, 3)->setText(clue);
+}
+
+QString cellText(TWordList& editor, int row, int column) { return gridOf(editor)->item(row - 1, column)->text(); }
+
+// A 15 x 12 rectangle as the current shape.
+void useRectangleShape(int width, int height)
+{
+    ShapeRecord& shape = globals().currentShape;
+    std::memset(&shape, 0, sizeof shape);
+    shape.ShapeName.assign("Test");
+    shape.ShapeWidth = width;
+    shape.ShapeHeight = height;
+    for (int r = 1; r <= height; ++r)
+        for (int c = 1; c <= width; ++c)
+            shape.setCell(r, c, true);
+}
+
+} // namespace
+
+class WordListEditorTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestFolders> m_folders;
+    std::unique_ptr<RecordingMessages> m_messages;
+
+    std::unique_ptr<TWordList> newEditor()
+    {
+        resetToNewPuzzle(*globals().currentPuzzle);
+        globals().currentPuzzle->PageLayout = builtInDefaultLayout();
+        globals().newPuzzle = true;
+        auto editor = std::make_unique<TWordList>(QStringLiteral("Create New Puzzle"), QList<QByteArray>{"Animals"});
+        editor->show();
+        return editor;
+    }
+
+private slots:
+    void init()
+    {
+        m_folders = std::make_unique<TestFolders>();
+        m_messages = std::make_unique<RecordingMessages>();
+        globals().settings = Settings{};
+        globals().settings.misc.lastGroup = m_folders->startDir() + "/T.QZ3";
+    }
+    void cleanup()
+    {
+        m_messages.reset();
+        m_folders.reset();
+    }
+
+    void createChecksComeInOrderWithTheirMessages()
+    {
+        auto editor = newEditor();
+        auto* attempts = editor->findChild<QLineEdit*>("Attempts");
+        QCOMPARE(attempts->maxLength(), 3);
+        editor->CreateItClick();
+        QCOMPARE(m_messages->lastText(), QStringLiteral("No title specified.  Please correct."));
+        editor->findChild<QLineEdit*>("Title")->setText("Zoo");
+        editor->CreateItClick();
+        QCOMPARE(m_messages->lastText(), QStringLiteral("No category specified.  Please correct."));
+        editor->findChild<QComboBox*>("Category")->setEditText("Animals");
+        editor->CreateItClick();
+        QCOMPARE(m_messages->lastText(), QStringLiteral("No words have been entered.  Please correct."));
+        typeRow(*editor, 2, "abcdefghijklmno");
+        typeRow(*editor, 5, "abcdefghijklmnop");
+        for (const char* bad : {"0", ""}) {
+            attempts->setText(bad);
+            editor->CreateItClick();
+            QCOMPARE(m_messages->lastText(), QStringLiteral("Attempts must be between 1 and 999.  Please correct."));
+        }
+        attempts->setText("5");
+        useRectangleShape(15, 12);
+        editor->CreateItClick();
+        QCOMPARE(m_messages->lastText(),
+                 QStringLiteral("Word is greater than puzzle dimension size of 15 characters in \"abcdefghijklmnop\"."));
+        QCOMPARE(gridOf(*editor)->currentRow(), 4);
+        QCOMPARE(gridOf(*editor)->currentColumn(), 2);
+        QCOMPARE(globals().settings.create.attempts, 5);
+        QCOMPARE(globals().currentPuzzle->wordCount(), 2);
+    }
+
+    void useCluesOffAndOnKeepsTheClues()
+    {
+        auto editor = newEditor();
+        auto* useClues = editor->findChild<QCheckBox*>("UseClues");
+        QVERIFY(useClues->isChecked());
+        typeRow(*editor, 1, "lion", "king of beasts");
+        useClues->click();
+        QVERIFY(gridOf(*editor)->isColumnHidden(3));
+        QVERIFY(!globals().settings.create.useClues);
+        typeRow(*editor, 2, "zebra", QString());
+        useClues->click();
+        QVERIFY(!gridOf(*editor)->isColumnHidden(3));
+        QCOMPARE(cellText(*editor, 1, 3), QStringLiteral("king of beasts"));
+        QCOMPARE(cellText(*editor, 2, 2), QStringLiteral("zebra"));
+    }
+
+    void deleteMovesRowsUpAndDeleteAllAsks()
+    {
+        auto editor = newEditor();
+        typeRow(*editor, 329, "second last");
+        typeRow(*editor, 330, "last", "clue");
+        gridOf(*editor)->setCurrentCell(329, 2);
+        editor->DeleteClueClick();
+        QCOMPARE(cellText(*editor, 330, 2), QString());
+        QCOMPARE(cellText(*editor, 330, 3), QString());
+        QCOMPARE(cellText(*editor, 329, 2), QStringLiteral("second last"));
+
+        m_messages->answers = {MessageAnswer::No};
+        editor->DeleteAllClueClick();
+        QCOMPARE(m_messages->lastText(), QStringLiteral("This will remove all words and clues.  Continue?"));
+        QCOMPARE(editor->GetWordCount(), 1);
+        editor->DeleteAllClueClick();
+        QCOMPARE(editor->GetWordCount(), 0);
+        editor->DeleteAllClueClick();
+        QCOMPARE(m_messages->lastText(), QStringLiteral("All words are already cleared."));
+    }
+
+    void functionKeysTypeInternationalCharacters()
+    {
+        auto editor = newEditor();
+        auto* title = editor->findChild<QLineEdit*>("Title");
+        title->setFocus();
+        editor->typeInternationalCharacter(2);
+        QCOMPARE(title->text(), QString(QChar(233)));
+        globals().settings.create.intKeys[0] = "02x5";
+        editor->typeInternationalCharacter(1);
+        QCOMPARE(title->text(), QString(QChar(233)));
+    }
+
+    void modifyModeAsksToSaveOnlyWhenChanged()
+    {
+        auto record = makePuzzle("Animals", "Zoo");
+        record->word(1).assign("lion");
+        record->clue(1).assign("roars");
+        record->WordCount = 1;
+        writeCollection(globals().settings.misc.lastGroup, {{"Other", "First"}});
+        writePuzzle(globals().settings.misc.lastGroup, *record, -1);
+        *globals().currentPuzzle = *record;
+        globals().newPuzzle = false;
+        globals().recordIndex = 1;
+        {
+            TWordList editor(QStringLiteral("Modify Existing Puzzle"), {});
+            editor.show();
+            QVERIFY(!editor.findChild<QPushButton*>("CreateIt")->isEnabled());
+            QVERIFY(editor.findChild<QPushButton*>("SaveButton")->isVisible());
+            QVERIFY(!editor.PuzzleChanged());
+            editor.CancelClick();
+            QVERIFY(m_messages->shown.isEmpty());
+        }
+        {
+            TWordList editor(QStringLiteral("Modify Existing Puzzle"), {});
+            editor.show();
+            typeRow(editor, 1, "lion", "purrs");
+            m_messages->answers = {MessageAnswer::Cancel};
+            editor.CancelClick();
+            QCOMPARE(m_messages->lastText(), QStringLiteral("Puzzle has been modified.  Save changes?"));
+            QVERIFY(editor.isVisible());
+            m_messages->answers = {MessageAnswer::Yes};
+            editor.CancelClick();
+            QVERIFY(!editor.isVisible());
+        }
+        auto stored = std::make_unique<PuzzleRecord>(zeroPuzzleRecord());
+        QVERIFY(readPuzzle(globals().settings.misc.lastGroup, 1, *stored));
+        QCOMPARE(stored->clue(1).bytes(), QByteArray("purrs"));
+        QCOMPARE(puzzleCount(globals().settings.misc.lastGroup), 2);
+    }
+};
+
+QM_UI_TEST(WordListEditorTest)
+#include "wordlisteditor_test.moc"
