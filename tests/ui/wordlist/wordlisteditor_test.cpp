@@ -11,6 +11,10 @@
 #include "wordlist/ui/wordlisteditor.h"
 
 #include <QAction>
+#include <QDateTime>
+#include <QFile>
+#include <QLabel>
+#include <QTimer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -44,6 +48,38 @@ void useRectangleShape(int width, int height)
         for (int c = 1; c <= width; ++c)
             shape.setCell(r, c, true);
 }
+
+
+// Calls act once ready() holds, checking every 20 ms for at most 20 seconds.
+// Unlike a wait, it does not block, so it can watch work that runs inside the
+// event loop of a modal dialog.
+void whenReady(std::function<bool()> ready, std::function<void()> act)
+{
+    auto* timer = new QTimer(qApp);
+    const qint64 deadline = QDateTime::currentMSecsSinceEpoch() + 20000;
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, ready, act, deadline] {
+        const bool done = ready();
+        if (!done && QDateTime::currentMSecsSinceEpoch() < deadline)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        if (done)
+            act();
+    });
+    timer->start(20);
+}
+
+void copyProgramFile(const TestFolders& folders, const char* name)
+{
+    QFile::copy(QStringLiteral(QM_PROGRAM_DIR "/") + name, folders.programDir() + "/" + name);
+}
+
+const char* kAnimals[][2] = {
+    {"horse", "It says neigh"}, {"cow", "Gives us milk"}, {"sheep", "Wool on its back"},
+    {"goat", "Eats almost anything"}, {"pig", "Rolls in the mud"}, {"duck", "Quacks on the pond"},
+    {"goose", "Honks and hisses"}, {"hen", "Lays eggs"}, {"rooster", "Crows at dawn"},
+    {"donkey", "Says hee-haw"}, {"rabbit", "Long ears"}, {"turkey", "Gobbles"},
+};
 
 } // namespace
 
@@ -194,6 +230,91 @@ private slots:
         QVERIFY(readPuzzle(globals().settings.misc.lastGroup, 1, *stored));
         QCOMPARE(stored->clue(1).bytes(), QByteArray("purrs"));
         QCOMPARE(puzzleCount(globals().settings.misc.lastGroup), 2);
+    }
+    void playsAUserFromNewPuzzleToModifyAndCopy()
+    {
+        copyProgramFile(*m_folders, "QZFLAY.DAT");
+        copyProgramFile(*m_folders, "QZFPAGE.DAT");
+        TestFolders::writeFile(m_folders->startDir() + "/QMAZE3.INI", "[Misc]\nShow Tips=No\n");
+        TMainWin::setAssumedScreenSize(QSize(1280, 1024));
+        auto window = std::make_unique<TMainWin>();
+        const QString collection = window->collectionPath();
+        setFixedRandomSeed(2024);
+
+        // New puzzle: title, category, twelve words with clues, a 15 x 15
+        // shape, 25 attempts; the second candidate with a hidden phrase.
+        int freeCells = 0;
+        whenModal<TWordList>([&](TWordList* editor) {
+            editor->findChild<QLineEdit*>("Title")->setText("On the Farm");
+            editor->findChild<QComboBox*>("Category")->setEditText("Animals");
+            for (int k = 0; k < 12; ++k)
+                typeRow(*editor, k + 1, kAnimals[k][0], kAnimals[k][1]);
+            auto* shapes = editor->findChild<QListWidget*>("ShapeBox");
+            const auto found = shapes->findItems("15x15", Qt::MatchStartsWith);
+            QVERIFY(!found.isEmpty());
+            shapes->setCurrentItem(found.first());
+            editor->findChild<QLineEdit*>("Attempts")->setText("25");
+            whenModal<TCreationAttempts>([](TCreationAttempts* form) {
+                whenReady([form] { return !form->isBuilding(); }, [form] { form->CancelClick(); });
+            });
+            whenModal<TCreatedPuzzle>([&](TCreatedPuzzle* review) {
+                review->SelectAPuzzle(2);
+                QCOMPARE(review->selectedSlot(), 2);
+                const QString chars = review->findChild<QLabel*>("NumChars")->text();
+                freeCells = chars.section(' ', 0, 0).toInt();
+                review->findChild<QCheckBox*>("IncludeHidden")->setChecked(true);
+                review->findChild<QLineEdit*>("HiddenPhrase")->setText(QString(freeCells, u'z'));
+                review->SaveClick();
+            });
+            editor->CreateItClick();
+        });
+        window->NewPuzzleClick();
+
+        QCOMPARE(puzzleCount(collection), 1);
+        auto stored = std::make_unique<PuzzleRecord>(zeroPuzzleRecord());
+        QVERIFY(readPuzzle(collection, 0, *stored));
+        QCOMPARE(stored->Title.bytes(), QByteArray("On the Farm"));
+        QCOMPARE(stored->Category.bytes(), QByteArray("Animals"));
+        QVERIFY(stored->isGenerated());
+        QCOMPARE(stored->IncludeHidden, 1);
+        QCOMPARE(stored->gridCols(), 15);
+        QVERIFY(freeCells > 0);
+        QCOMPARE(window->puzzleBox()->currentItem()->text(), QStringLiteral("On the Farm"));
+
+        // Modify: change a clue, Exit and answer Yes.
+        whenModal<TWordList>([&](TWordList* editor) {
+            QVERIFY(!editor->findChild<QPushButton*>("CreateIt")->isEnabled());
+            const auto horse = gridOf(*editor)->findItems("horse", Qt::MatchExactly);
+            QCOMPARE(horse.size(), 1);
+            gridOf(*editor)->item(horse.first()->row(), 3)->setText("Neighs in the stable");
+            m_messages->answers = {MessageAnswer::Yes};
+            editor->CancelClick();
+        });
+        window->ModifyPuzzleClick();
+        QVERIFY(readPuzzle(collection, 0, *stored));
+        QCOMPARE(puzzleCount(collection), 1);
+        QVERIFY(stored->isGenerated());
+        int row = 0;
+        for (int k = 1; k <= stored->wordCount(); ++k)
+            if (stored->word(k).bytes() == "horse")
+                row = k;
+        QVERIFY(row > 0);
+        QCOMPARE(stored->clue(row).bytes(), QByteArray("Neighs in the stable"));
+
+        // Copy: the title gains "(2)"; one attempt, the best candidate saved.
+        whenModal<TWordList>([&](TWordList* editor) {
+            QCOMPARE(editor->findChild<QLineEdit*>("Title")->text(), QStringLiteral("On the Farm (2)"));
+            editor->findChild<QLineEdit*>("Attempts")->setText("1");
+            whenModal<TCreatedPuzzle>([](TCreatedPuzzle* review) { review->SaveClick(); });
+            editor->CreateItClick();
+        });
+        window->CopyPuzzleClick();
+        QCOMPARE(puzzleCount(collection), 2);
+        QVERIFY(readPuzzle(collection, 1, *stored));
+        QCOMPARE(stored->Title.bytes(), QByteArray("On the Farm (2)"));
+        QCOMPARE(stored->IncludeHidden, 0);
+        QVERIFY(stored->wordCount() >= 10);
+        clearFixedRandomSeed();
     }
 };
 
