@@ -34,10 +34,17 @@ int thumbnailCellSize(const QSize& area, const ShapeRecord& shape)
     return std::min(area.width() / shape.width(), area.height() / shape.height());
 }
 
+QColor thumbnailCellColour()
+{
+    // Dark blue rather than black, so the black grid lines stay visible
+    // between neighbouring cells and a full rectangle reads as a grid.
+    return QColor(38, 64, 139);
+}
+
 QImage shapeThumbnail(const ShapeRecord& shape, const QSize& size, const QColor& background)
 {
     QImage image(size, QImage::Format_RGB32);
     QPainter painter(&image);
-    drawShapeGrid(painter, size, shape, thumbnailCellSize(size, shape), Qt::black, background);
+    drawShapeGrid(painter, size, shape, thumbnailCellSize(size, shape), thumbnailCellColour(), background);
     return image;
 }

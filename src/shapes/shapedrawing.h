@@ -18,4 +18,7 @@ void drawShapeGrid(QPainter& painter, const QSize& area, const ShapeRecord& shap
 int thumbnailCellSize(const QSize& area, const ShapeRecord& shape);
 
 // The thumbnail of the shape list: black cells on a white grid.
+// The colour of the cells in a thumbnail.
+QColor thumbnailCellColour();
+
 QImage shapeThumbnail(const ShapeRecord& shape, const QSize& size, const QColor& background);

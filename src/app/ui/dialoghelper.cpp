@@ -81,26 +81,37 @@ void scaleWindow(QWidget* window, double scale)
 {
     if (std::abs(scale - 1.0) < 1e-9)
         return;
-    const auto scaleFont = [scale](QWidget* widget) {
-        QFont font = widget->font();
-        if (font.pointSizeF() > 0)
-            font.setPointSizeF(font.pointSizeF() * scale);
-        else if (font.pixelSize() > 0)
-            font.setPixelSize(static_cast<int>(std::lround(font.pixelSize() * scale)));
-        widget->setFont(font);
-    };
     const auto scaledValue = [scale](int v) { return static_cast<int>(std::lround(v * scale)); };
-    scaleFont(window);
+    // Every size is taken before any is changed and then set explicitly, so
+    // a child that inherits its font is not scaled twice.
+    struct Sized {
+        QWidget* widget;
+        double points;
+        int pixels;
+    };
+    QList<Sized> sizes;
+    sizes.append({window, window->font().pointSizeF(), window->font().pixelSize()});
+    for (QWidget* child : window->findChildren<QWidget*>())
+        sizes.append({child, child->font().pointSizeF(), child->font().pixelSize()});
+    for (const Sized& sized : sizes) {
+        QFont font = sized.widget->font();
+        if (sized.points > 0)
+            font.setPointSizeF(sized.points * scale);
+        else if (sized.pixels > 0)
+            font.setPixelSize(scaledValue(sized.pixels));
+        sized.widget->setFont(font);
+    }
     for (QWidget* child : window->findChildren<QWidget*>()) {
-        scaleFont(child);
         // Windows laid out by hand place their controls themselves.
         if (!window->layout() && child->parentWidget() == window) {
             const QRect g = child->geometry();
             child->setGeometry(scaledValue(g.x()), scaledValue(g.y()), scaledValue(g.width()), scaledValue(g.height()));
         }
     }
-    window->resize(static_cast<int>(std::lround(window->width() * scale)),
-                   static_cast<int>(std::lround(window->height() * scale)));
+    if (window->layout())
+        window->adjustSize(); // the layout sizes the window from its scaled contents
+    else
+        window->resize(scaledValue(window->width()), scaledValue(window->height()));
 }
 
 void centreOnScreen(QWidget* window)
@@ -109,6 +120,10 @@ void centreOnScreen(QWidget* window)
     if (!screen)
         return;
     const QRect area = screen->geometry();
+    // A window larger than the screen is brought back onto it.
+    const QSize available = screen->availableGeometry().size();
+    if (window->width() > available.width() || window->height() > available.height())
+        window->resize(std::min(window->width(), available.width()), std::min(window->height(), available.height()));
     window->move(area.left() + (area.width() - window->width()) / 2,
                  area.top() + (area.height() - window->height()) / 2);
 }

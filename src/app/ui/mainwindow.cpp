@@ -735,6 +735,9 @@ void TMainWin::restoreAndRescale()
     const int percent = static_cast<int>(std::lround(globals().screenScale * 100));
     m_layout.restore(m_client, percent);
     m_client->setTileScale(globals().screenScale);
+    const int iconSide = static_cast<int>(std::lround(22 * globals().screenScale));
+    for (QToolButton* button : m_speedButtons)
+        button->setIconSize(QSize(iconSide, iconSide));
     adjustSize();
     setFixedSize(sizeHint());
     centreOnScreen(this);

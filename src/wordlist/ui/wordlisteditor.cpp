@@ -29,6 +29,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QScreen>
 #include <QSlider>
 #include <QTableWidget>
@@ -90,6 +91,9 @@ TWordList::TWordList(const QString& caption, QList<QByteArray> categories, QWidg
 {
     setObjectName(QStringLiteral("WordList"));
     setWindowTitle(caption);
+    QFont compact(QStringLiteral("Arial"));
+    compact.setPointSize(8);
+    setFont(compact);
     buildControls();
 }
 
@@ -125,10 +129,9 @@ void TWordList::buildControls()
     auto* shapeLayout = new QVBoxLayout(shapeFrame);
     shapeLayout->setContentsMargins(4, 4, 4, 4);
     shapeLayout->addWidget(m_shapes);
-    middle->addWidget(shapeFrame);
+    middle->addWidget(shapeFrame, 1);
     middle->addWidget(buildDirections());
     middle->addWidget(buildOptions());
-    middle->addWidget(buildLayoutBox());
     layout->addLayout(middle);
 
     auto* bottom = new QHBoxLayout;
@@ -196,7 +199,8 @@ QWidget* TWordList::buildWordArea()
     m_grid->setItemDelegate(new LimitedTextDelegate({{kColWord, PuzzleRecord::WordLength},
                                                      {kColClue, PuzzleRecord::ClueLength}},
                                                     m_grid));
-    m_grid->setMinimumHeight(200);
+    m_grid->setMinimumHeight(160);
+    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     gridColumn->addWidget(m_grid, 1);
     row->addLayout(gridColumn);
 
@@ -216,6 +220,7 @@ QWidget* TWordList::buildWordArea()
     buttons->addWidget(m_intChars);
     buttons->addStretch();
     row->addLayout(buttons);
+    row->addWidget(buildLayoutBox());
     row->addStretch();
 
     // Spell checking, thesaurus and the text exchange of words arrive with
@@ -375,7 +380,7 @@ void TWordList::AdjustWordClues()
         if (column != kColClue || clues)
             width += scaled(kColumnWidths[column]);
     }
-    m_grid->setFixedWidth(width + m_grid->verticalScrollBar()->sizeHint().width() + 2 * m_grid->frameWidth() + 2);
+    m_grid->setFixedWidth(width + m_grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * m_grid->frameWidth() + 4);
     m_grid->verticalHeader()->setDefaultSectionSize(scaled(kRowHeight));
     fillGridFromRecord();
 }

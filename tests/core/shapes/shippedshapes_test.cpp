@@ -100,7 +100,7 @@ TEST(ShapeThumbnail, CellsAreFilledInsideTheirGridLines)
     const QColor face(0xF0, 0xF0, 0xF0);
     const QImage image = shapeThumbnail(shape, QSize(148, 148), face); // cells of 14 pixels
     EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::black));    // grid line
-    EXPECT_EQ(image.pixelColor(7, 7), QColor(Qt::black));    // filled cell
+    EXPECT_EQ(image.pixelColor(7, 7), thumbnailCellColour());  // filled cell
     EXPECT_EQ(image.pixelColor(21, 7), QColor(Qt::white));   // empty cell
     EXPECT_EQ(image.pixelColor(140, 7), QColor(Qt::black));  // right edge line
     EXPECT_EQ(image.pixelColor(100, 100), face);             // below the 10 x 5 grid
@@ -109,7 +109,7 @@ TEST(ShapeThumbnail, CellsAreFilledInsideTheirGridLines)
     shape.ShapeWidth = 32767; // damaged: drawn as 50 columns of 2 pixels, 1 row
     shape.ShapeHeight = 0;
     const QImage clamped = shapeThumbnail(shape, QSize(148, 148), face);
-    EXPECT_EQ(clamped.pixelColor(1, 1), QColor(Qt::black));
+    EXPECT_EQ(clamped.pixelColor(1, 1), thumbnailCellColour());
     EXPECT_EQ(clamped.pixelColor(3, 1), QColor(Qt::white));
     EXPECT_EQ(clamped.pixelColor(101, 1), face);
 }
