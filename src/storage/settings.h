@@ -32,6 +32,7 @@ struct MiscSettings {
     QString lastExportEmfFile;
     QString lastExportWmfFile;
     QString lastExportHtmlFile;
+    QString lastExportPdfFile;
     QString lastGroup;                 // current collection file
     std::array<QString, 5> lastFiles;  // recent files, most recent first
     int windowSize = 640;              // screen size preset

@@ -1,0 +1,51 @@
+#include "render/ui/numcopiesdialog.h"
+
+#include "app/messageservice.h"
+#include "render/previewrules.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TNumCopies::TNumCopies(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("NumCopies"));
+    setWindowTitle(QStringLiteral("Multi-Copies"));
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(QStringLiteral("Copies To Print"), this));
+    m_edit = new QLineEdit(QStringLiteral("1"), this);
+    m_edit->setObjectName(QStringLiteral("Copies"));
+    m_edit->setMaxLength(3);
+    m_edit->setMaximumWidth(60);
+    row->addWidget(m_edit);
+
+    auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
+    ok->setObjectName(QStringLiteral("OkButton"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addLayout(buttons);
+    connect(ok, &QPushButton::clicked, this, &TNumCopies::OkClick);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TNumCopies::OkClick()
+{
+    const auto copies = parseCopies(m_edit->text());
+    if (!copies) {
+        showError(kInvalidCopies);
+        m_edit->setFocus();
+        return;
+    }
+    m_copies = *copies;
+    accept();
+}

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "report/filepreview.h"
+#include "report/ui/fileprinter.h"
+
+#include <QDialog>
+
+#include <map>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QPrinter;
+class QScrollArea;
+class QToolButton;
+
+// "Puzzle Preview": shows a recorded page in a scroll box, zooms it, prints
+// it once or in copies and saves it as a bitmap, a JPEG picture or a PDF.
+// Both components replay the same recorded stream. The window opens on its
+// remembered bounds and stores them when it closes; the preview starts
+// (page 1 at zoom 100) when it is first shown.
+class TMyPreview : public QDialog {
+    Q_OBJECT
+public:
+    static inline const QString Caption = QStringLiteral("Puzzle Preview");
+
+    // printer is not owned; null prints on the program's printer.
+    explicit TMyPreview(QWidget* parent = nullptr, QPrinter* printer = nullptr);
+    ~TMyPreview() override;
+
+    // The recorded report; title names the PDF document.
+    void setStream(const QByteArray& data, const QString& title = QString());
+
+    TFilePreview& MyFilePreview() { return m_preview; }
+    TFilePrinter& MyFilePrinter() { return m_printer; }
+    QLineEdit* ZoomEdit() const { return m_zoomEdit; }
+    QScrollArea* scrollBox() const { return m_scrollBox; }
+    // A menu command by object name: "PrintPage", "PrintMultiple", "Exit",
+    // "ZoomPageWidth", "ZoomWholePage", "Zoom100", "Zoom200", "ZoomOut100",
+    // "ZoomOut50", "ZoomOut33", "ZoomOut25", "ZoomOut20", "ExportWmf",
+    // "ExportEmf", "ExportBitmap", "ExportJpeg", "ExportPdf", "JpegFactor",
+    // "HtmlExport".
+    QAction* action(const QString& name) const;
+    // A speed button by object name ("SBZoomIn", "SBPrint", "SpeedBitmap"...).
+    QToolButton* speedButton(const QString& name) const;
+
+    // Every zoom change: clamped by the preview, shown with one decimal in
+    // the edit, and the page drawn again.
+    void setZoom(double factor);
+    void SBZoomInClick();
+    void SBZoomOutClick();
+    // Applies a factor typed into the zoom edit (Enter or leaving the edit).
+    void ZoomEditApply();
+    void ZoomPageWidthClick();
+    void ZoomPageClick();
+
+    void PrintPageClick();
+    void SBPrintClick();
+    void PrintMultipleClick();
+
+    void BitmapExportClick();
+    void JpegExportClick();
+    void PdfExportClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void done(int result) override;
+
+private:
+    void buildMenus();
+    void buildSpeedButtons();
+    QAction* addCommand(QMenu* menu, const QString& name, const QString& caption, const QString& shortcut);
+    void addSpeedButton(QLayout* bar, const QString& name, const QString& hint, const char* icon,
+                        QAction* action = nullptr);
+    void FormActivate();
+    void FormClose();
+    // Shows the preview's current page image with its margin.
+    void showPage();
+    // The busy check of every print; false (after the message) when busy.
+    bool printerFree();
+    bool printCurrentPage(int copies);
+    void reportPrintFailure(bool started);
+    // The save dialog of an export, starting from and remembering lastFile.
+    QString chooseExportFile(const QString& title, const QString& extension, const QString& filter,
+                             QString& lastFile);
+
+    TFilePreview m_preview;
+    TFilePrinter m_printer;
+    QString m_title;
+    QScrollArea* m_scrollBox = nullptr;
+    QWidget* m_pageHolder = nullptr;
+    QLabel* m_pageImage = nullptr;
+    QLineEdit* m_zoomEdit = nullptr;
+    std::map<QString, QAction*> m_actions;
+    std::map<QString, QToolButton*> m_buttons;
+    bool m_started = false;
+};
