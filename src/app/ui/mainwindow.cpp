@@ -12,6 +12,7 @@
 #include "pagelayout/layoutlibrary.h"
 #include "pagelayout/ui/listpagesdialog.h"
 #include "render/ui/jpegfactordialog.h"
+#include "report/ui/printersetup.h"
 #include "spelling/languages.h"
 #include "storage/collectionfile.h"
 #include "shapes/ui/shapesdialog.h"
@@ -28,8 +29,6 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPageSetupDialog>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
@@ -322,12 +321,7 @@ void TMainWin::buildMenus()
                              QKeySequence(QStringLiteral("Ctrl+P")), &TMainWin::PrintPuzzleClick);
     auto* printerSetup = addCommand(file, QStringLiteral("PrinterSetup"), QStringLiteral("Printer &Setup"),
                                     QKeySequence(QStringLiteral("Ctrl+S")), nullptr);
-    connect(printerSetup, &QAction::triggered, this, [this] {
-        QPrinter printer;
-        QPrintDialog dialog(&printer, this);
-        dialog.setWindowTitle(QStringLiteral("Printer Setup"));
-        dialog.exec();
-    });
+    connect(printerSetup, &QAction::triggered, this, [this] { showPrinterSetup(this); });
     file->addSeparator();
     auto* exitAction = addCommand(file, QStringLiteral("Exit"), QStringLiteral("E&xit"),
                                   QKeySequence(QStringLiteral("Ctrl+X")), nullptr);
