@@ -3,11 +3,14 @@
 // every job as a PDF into QM_CUPS_OUT.
 
 #include "app/globals.h"
+#include "render/ui/myreport.h"
 #include "render/ui/previewwindow.h"
 #include "report/ui/programprinter.h"
 #include "support/pdftext.h"
+#include "support/puzzlebuilder.h"
 #include "support/recordingmessages.h"
 #include "support/testpage.h"
+#include "support/ui/modalscript.h"
 
 #include <QAction>
 #include <QApplication>
@@ -84,6 +87,42 @@ private slots:
         QCOMPARE(files.size(), 1);
         QCOMPARE(pdfText(QDir(outFolder()).filePath(files.first())), QStringLiteral("Cups Farm Title"));
         QVERIFY(m_messages.shown.isEmpty());
+    }
+
+    // The whole road of a print: options, the rendered page, its preview
+    // and Print Page.
+    void puzzlePrintedFromThePrintOptionsArrives()
+    {
+        PuzzleBuilder puzzle(10, 10, "Printed Farm");
+        puzzle.place("COW", 1, 1, Right, "Says moo").place("HORSE", 3, 2, Down, "Pulls a cart").fill();
+        TMyReport form(puzzle.record());
+        ModalScript script({
+            {"ReportForm",
+             [](QWidget* status) {
+                 auto* button = status->findChild<QPushButton*>("Button");
+                 if (button->text() != "OK")
+                     return false;
+                 ModalScript::later([button] { button->click(); });
+                 return true;
+             }},
+            {"MyPreview",
+             [](QWidget* window) {
+                 auto* preview = static_cast<TMyPreview*>(window);
+                 ModalScript::later([preview] {
+                     preview->action("PrintPage")->trigger();
+                     preview->action("Exit")->trigger();
+                 });
+                 return true;
+             }},
+        });
+        form.show();
+        form.DoIt(2);
+        QVERIFY2(script.finished(), qPrintable("stopped waiting for " + script.waitingFor()));
+        const QStringList files = waitForPdfs(1);
+        QCOMPARE(files.size(), 1);
+        const QString text = pdfText(QDir(outFolder()).filePath(files.first()));
+        QVERIFY2(text.startsWith(QStringLiteral("Printed Farm")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("COW")), qPrintable(text));
     }
 
     void multipleCopiesGoAsOneJob()

@@ -12,6 +12,7 @@
 #include "pagelayout/layoutlibrary.h"
 #include "pagelayout/ui/listpagesdialog.h"
 #include "render/ui/jpegfactordialog.h"
+#include "render/ui/myreport.h"
 #include "report/ui/printersetup.h"
 #include "spelling/languages.h"
 #include "storage/collectionfile.h"
@@ -692,6 +693,8 @@ void TMainWin::PrintPuzzleClick()
                                    "\"File|Modify\" from the menu and create the puzzle first"));
         return;
     }
+    TMyReport form(*record, this);
+    showDialog(form);
 }
 
 // ---------------------------------------------------------------- screen size and fonts

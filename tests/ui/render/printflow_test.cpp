@@ -1,0 +1,165 @@
+#include "ui/uitestmain.h"
+
+#include "app/globals.h"
+#include "app/ui/filechooser.h"
+#include "app/ui/mainwindow.h"
+#include "render/ui/previewwindow.h"
+#include "storage/collectionfile.h"
+#include "support/pdftext.h"
+#include "support/puzzlebuilder.h"
+#include "support/recordingmessages.h"
+#include "support/tempdir.h"
+#include "support/ui/modalscript.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QFile>
+#include <QImage>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+
+namespace {
+
+std::unique_ptr<PuzzleRecord> farmPuzzle()
+{
+    PuzzleBuilder puzzle(10, 10, "Farm Animals");
+    puzzle.place("COW", 1, 1, Right, "Says moo")
+        .place("HORSE", 3, 2, Down, "Pulls a cart")
+        .place("PIG", 2, 8, Down, "Lives in a sty")
+        .place("GOAT", 9, 4, Right, "Eats almost anything")
+        .fill();
+    return puzzle.take();
+}
+
+// Pixels that are clearly not white: text, grid and outlines.
+int inkPixels(const QImage& image)
+{
+    int ink = 0;
+    for (int y = 0; y < image.height(); y += 2)
+        for (int x = 0; x < image.width(); x += 2)
+            ink += qGray(image.pixel(x, y)) < 128;
+    return ink;
+}
+
+} // namespace
+
+class PrintFlowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A user selects a puzzle, prints it with clues and the answer key,
+    // views the page whole and saves it as a bitmap, a JPEG and a PDF.
+    void printAPuzzleFromTheMainWindowAndExportIt()
+    {
+        TestFolders folders;
+        RecordingMessages messages;
+        globals().settings = Settings();
+        TestFolders::writeFile(folders.startDir() + "/QMAZE3.INI", "[Misc]\r\nShow Tips=No\r\n");
+        const QString sample = folders.startDir() + "/SAMPLE.QZ3";
+        createEmptyCollection(sample);
+        writePuzzle(sample, *makePuzzleForList(), -1);
+        writePuzzle(sample, *farmPuzzle(), -1);
+        const QByteArray storedBefore = TestFolders::readFile(sample);
+
+        const QString bmp = folders.path("farm.bmp"), jpg = folders.path("farm.jpg"), pdf = folders.path("farm.pdf");
+        setFileChooser([&](QWidget*, const FileDialogRequest& request) {
+            if (request.title == "Save Puzzle As Bitmap")
+                return bmp;
+            if (request.title == "Save Puzzle As JPeg")
+                return jpg;
+            return request.title == "Save Puzzle As PDF" ? pdf : QString();
+        });
+
+        TMainWin::setAssumedScreenSize(QSize(1280, 1024));
+        TMainWin window;
+        window.show();
+        const auto titles = window.puzzleBox()->findItems("Farm Animals", Qt::MatchExactly);
+        QCOMPARE(titles.size(), 1);
+        window.puzzleBox()->setCurrentItem(titles.first());
+
+        QSize shownSize;
+        ModalScript script({
+            {"MyReport",
+             [](QWidget* form) {
+                 form->findChild<QAbstractButton*>("Clues")->click();
+                 auto* key = form->findChild<QAbstractButton*>("AnswerKey");
+                 if (!key->isChecked())
+                     key->click();
+                 ModalScript::later([form] { form->findChild<QPushButton*>("ViewButton")->click(); });
+                 return true;
+             }},
+            {"ReportForm",
+             [](QWidget* status) {
+                 auto* button = status->findChild<QPushButton*>("Button");
+                 if (button->text() != "OK")
+                     return false; // still rendering
+                 ModalScript::later([button] { button->click(); });
+                 return true;
+             }},
+            {"MyPreview",
+             [&shownSize](QWidget* window) {
+                 auto* preview = static_cast<TMyPreview*>(window);
+                 ModalScript::later([preview, &shownSize] {
+                     preview->action("ZoomWholePage")->trigger();
+                     shownSize = preview->MyFilePreview().pageImage().size();
+                     preview->speedButton("SpeedBitmap")->click();
+                     preview->speedButton("SpeedJPEG")->click();
+                     preview->speedButton("SpeedPDF")->click();
+                     preview->action("Exit")->trigger();
+                 });
+                 return true;
+             }},
+            {"MyReport",
+             [](QWidget* form) {
+                 ModalScript::later([form] { form->findChild<QPushButton*>("ExitButton")->click(); });
+                 return true;
+             }},
+        });
+        window.PrintPuzzleClick();
+        QTRY_VERIFY_WITH_TIMEOUT(script.finished() || script.timedOut(), 60000);
+        QVERIFY2(script.finished(), qPrintable("stopped waiting for " + script.waitingFor()));
+        for (const auto& message : messages.shown)
+            qInfo() << message.caption << message.text;
+        QVERIFY(messages.shown.isEmpty());
+
+        // The options chosen are the program's from now on.
+        QCOMPARE(globals().settings.reports.wordOption, 2);
+        QVERIFY(globals().settings.reports.answerKey);
+
+        // The page as shown, whole, in both pictures.
+        QVERIFY(shownSize.height() < 1056);
+        const QImage bitmap(bmp);
+        QCOMPARE(bitmap.size(), shownSize);
+        QVERIFY(inkPixels(bitmap) > 150);
+        const QImage jpeg(jpg);
+        QCOMPARE(jpeg.size(), shownSize);
+        QVERIFY(inkPixels(jpeg) > 150);
+
+        // The PDF holds the title, the clues with their words in front and
+        // the grid's letters as text.
+        const QString text = pdfText(pdf);
+        QVERIFY2(text.contains("Farm Animals"), qPrintable(text));
+        QVERIFY2(text.contains("Says moo") && text.contains("Pulls a cart"), qPrintable(text));
+        QVERIFY2(text.contains("COW") && text.contains("HORSE"), qPrintable(text));
+
+        // Printing never writes the collection.
+        QCOMPARE(TestFolders::readFile(sample), storedBefore);
+        setFileChooser({});
+    }
+
+private:
+    static std::unique_ptr<PuzzleRecord> makePuzzleForList()
+    {
+        PuzzleBuilder other(6, 6, "Colours");
+        other.place("RED", 1, 1, Right, "Stop").fill();
+        return other.take();
+    }
+};
+
+QM_UI_TEST(PrintFlowTest)
+
+#include "printflow_test.moc"
