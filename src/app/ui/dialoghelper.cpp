@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -141,4 +142,19 @@ int showDialog(QDialog& dialog)
 {
     prepareDialog(dialog);
     return dialog.exec();
+}
+
+QHBoxLayout* okCancelRow(QDialog* dialog, QPushButton** ok)
+{
+    *ok = new QPushButton(QStringLiteral("&Ok"), dialog);
+    (*ok)->setObjectName(QStringLiteral("OkButton"));
+    (*ok)->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), dialog);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(*ok);
+    row->addWidget(cancel);
+    return row;
 }

@@ -18,6 +18,13 @@ void scaleWindow(QWidget* window, double scale);
 // left = (screen width - width) div 2, top likewise.
 void centreOnScreen(QWidget* window);
 
+// The "&Ok" (default, named OkButton) and "&Cancel" (named CancelButton,
+// rejects) buttons at the right of a row; returns the row to add to the
+// dialog's layout. The caller connects Ok.
+class QHBoxLayout;
+class QPushButton;
+QHBoxLayout* okCancelRow(QDialog* dialog, QPushButton** ok);
+
 // Fonts, scale and centring from the program-wide state, then exec().
 int showDialog(QDialog& dialog);
 // The same preparation without running the dialog (for tests and for

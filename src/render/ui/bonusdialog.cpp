@@ -2,6 +2,8 @@
 
 #include "render/reportoptions.h"
 
+#include "app/ui/dialoghelper.h"
+
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,21 +19,13 @@ TBonusQuestion::TBonusQuestion(const QString& question, QWidget* parent) : QDial
     m_edit->setText(question);
     m_edit->setMinimumWidth(420);
 
-    auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
-    ok->setObjectName(QStringLiteral("OkButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QPushButton* ok = nullptr;
+    QHBoxLayout* buttons = okCancelRow(this, &ok);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_edit);
     layout->addLayout(buttons);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 QString TBonusQuestion::question() const

@@ -30,17 +30,10 @@ TTheJPegFactor::TTheJPegFactor(int quality, QWidget* parent) : QDialog(parent), 
     explanation->setWordWrap(true);
     explanation->setMinimumWidth(320);
     layout->addWidget(explanation);
-    auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
-    ok->setObjectName(QStringLiteral("OkButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QPushButton* ok = nullptr;
+    QHBoxLayout* buttons = okCancelRow(this, &ok);
     layout->addLayout(buttons);
     connect(ok, &QPushButton::clicked, this, &TTheJPegFactor::OkClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TTheJPegFactor::OkClick()

@@ -3,6 +3,8 @@
 #include "app/messageservice.h"
 #include "render/previewrules.h"
 
+#include "app/ui/dialoghelper.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,21 +23,13 @@ TNumCopies::TNumCopies(QWidget* parent) : QDialog(parent)
     m_edit->setMaximumWidth(60);
     row->addWidget(m_edit);
 
-    auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
-    ok->setObjectName(QStringLiteral("OkButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QPushButton* ok = nullptr;
+    QHBoxLayout* buttons = okCancelRow(this, &ok);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addLayout(buttons);
     connect(ok, &QPushButton::clicked, this, &TNumCopies::OkClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TNumCopies::OkClick()

@@ -39,18 +39,10 @@ TChangeThePhrase::TChangeThePhrase(const PuzzleRecord& puzzle, QWidget* parent)
     grid->addWidget(m_numChars, 1, 2);
     layout->addWidget(panel);
 
-    auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
-    ok->setObjectName(QStringLiteral("OkButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QPushButton* ok = nullptr;
+    QHBoxLayout* buttons = okCancelRow(this, &ok);
     layout->addLayout(buttons);
     connect(ok, &QPushButton::clicked, this, &TChangeThePhrase::OkButtonClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     m_freeCells = countFreeCells(*m_puzzle);
     m_numChars->setText(QStringLiteral("%1 Chars").arg(m_freeCells));

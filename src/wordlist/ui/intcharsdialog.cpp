@@ -46,18 +46,10 @@ TDoIntChars::TDoIntChars(QWidget* parent) : QDialog(parent)
     }
     layout->addLayout(grid);
 
-    auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
-    ok->setObjectName(QStringLiteral("OkButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QPushButton* ok = nullptr;
+    QHBoxLayout* buttons = okCancelRow(this, &ok);
     layout->addLayout(buttons);
     connect(ok, &QPushButton::clicked, this, &TDoIntChars::OkButtonClick);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TDoIntChars::OkButtonClick()
