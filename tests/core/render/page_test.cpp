@@ -1,5 +1,6 @@
 #include "core/render/renderfixture.h"
 
+#include "app/random.h"
 #include "render/shapeprint.h"
 #include "render/textprint.h"
 
@@ -363,5 +364,39 @@ TEST_F(PageRenderTest, DamagedLayoutsRenderSafelyAndQuickly)
         EXPECT_EQ(copy->run.PrintableWordCount, 330);
         // The grid letters fell back to a drawable size.
         EXPECT_EQ(copy->puzzle.PageLayout.object(1).FittedFontSize, 1);
+    }
+}
+
+TEST_F(PageRenderTest, RecordsOfRandomBytesRenderWithoutHarm)
+{
+    // Whole records of arbitrary bytes, as a damaged collection file can
+    // hold, in every word style with and without the answer key.
+    RecordingMessages messages;
+    setRandomState(20261207);
+    for (int n = 0; n < 12; ++n) {
+        auto copy = std::make_unique<PrintCopy>(zeroPuzzleRecord());
+        auto* bytes = reinterpret_cast<std::uint8_t*>(&copy->puzzle);
+        for (std::size_t i = 0; i < sizeof(PuzzleRecord); ++i)
+            bytes[i] = static_cast<std::uint8_t>(Random(256));
+        // A sane page with objects of every kind whose other fields stay
+        // arbitrary, so that every drawing rule meets damaged values.
+        PageLayoutRecord& layout = copy->puzzle.PageLayout;
+        const PageLayoutRecord sane = builtInDefaultLayout();
+        std::memcpy(&layout, &sane, offsetof(PageLayoutRecord, Objects));
+        layout.ObjectCount = 8;
+        const ObjectKind kinds[] = {ObjectKind::Title, ObjectKind::Puzzle, ObjectKind::WordList, ObjectKind::Bonus,
+                                    ObjectKind::Text, ObjectKind::Bitmap, ObjectKind::Rectangle, ObjectKind::Circle};
+        for (int k = 0; k < 8; ++k) {
+            LayoutObject& object = layout.Objects[k];
+            object.ObjKind = static_cast<std::int16_t>(kinds[k]);
+            object.setRect(static_cast<int>(Random(400)), static_cast<int>(Random(500)), static_cast<int>(Random(420)),
+                           static_cast<int>(Random(530)));
+            object.BitmapFile.clear();
+        }
+        PrintOptions options;
+        options.WordStyle = 1 + n % 4;
+        options.UseGrid = n % 3 == 0;
+        options.AnswerKey = n % 2 == 0;
+        render(*copy, options);
     }
 }
