@@ -30,7 +30,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
-#include <QScreen>
 #include <QSlider>
 #include <QTableWidget>
 #include <QToolButton>
@@ -325,8 +324,6 @@ void TWordList::FormShow()
     const int top = y() < 16 ? 0 : y() - 15;
     move(x(), top);
 
-    if (m_modify)
-        m_grid->setEditTriggers(QAbstractItemView::AllEditTriggers);
     m_useClues->setChecked(settings().create.useClues);
     AdjustWordClues();
 
