@@ -2,38 +2,24 @@
 // and a three-column word list: rendered and recorded, then replayed into
 // the 100 % preview image and into a PDF.
 
-#include "../tests/support/puzzlebuilder.h"
+#include "support/puzzlebuilder.h"
 
 #include "render/pagerenderer.h"
 #include "render/printoptions.h"
 #include "render/printrun.h"
 #include "report/filepreview.h"
-#include "report/pagedcanvas.h"
 #include "report/reportfiler.h"
 #include "report/reportstream.h"
 
-#include <QBuffer>
-#include <QGuiApplication>
-#include <QPdfWriter>
+
+#include "pdfreplay.h"
+#include "support/guiapplication.h"
 
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
 namespace {
-
-void ensureApplication()
-{
-    if (QCoreApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "benchmarks";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = new QGuiApplication(argc, argv);
-    (void)app;
-}
 
 constexpr int Side = 30;
 constexpr int Words = 150;
@@ -85,7 +71,7 @@ QByteArray recordPage(PrintCopy& copy)
 
 void BM_RenderAndRecordPage(benchmark::State& state)
 {
-    ensureApplication();
+    ensureGuiApplication();
     auto copy = bigPuzzle();
     qsizetype bytes = 0;
     for (auto _ : state)
@@ -97,7 +83,7 @@ BENCHMARK(BM_RenderAndRecordPage)->Unit(benchmark::kMillisecond);
 
 void BM_RecordAndReplayIntoPreview(benchmark::State& state)
 {
-    ensureApplication();
+    ensureGuiApplication();
     auto copy = bigPuzzle();
     for (auto _ : state) {
         TFilePreview preview;
@@ -110,20 +96,12 @@ BENCHMARK(BM_RecordAndReplayIntoPreview)->Unit(benchmark::kMillisecond);
 
 void BM_RecordAndReplayIntoPdf(benchmark::State& state)
 {
-    ensureApplication();
+    ensureGuiApplication();
     auto copy = bigPuzzle();
     qsizetype bytes = 0;
     for (auto _ : state) {
         const ReportStream stream(recordPage(*copy));
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        {
-            QPdfWriter writer(&buffer);
-            PagedCanvas canvas(writer);
-            stream.replayAll(canvas);
-            canvas.finish();
-        }
-        bytes = buffer.size();
+        bytes = replayIntoPdf(stream);
     }
     state.counters["pdf_bytes"] = double(bytes);
 }

@@ -2,30 +2,16 @@
 // 100 % preview image and into a PDF.
 
 #include "report/filepreview.h"
-#include "report/pagedcanvas.h"
 #include "report/reportfiler.h"
 #include "report/reportstream.h"
 
-#include <QBuffer>
-#include <QGuiApplication>
-#include <QPdfWriter>
+
+#include "pdfreplay.h"
+#include "support/guiapplication.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-void ensureApplication()
-{
-    if (QCoreApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "benchmarks";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = new QGuiApplication(argc, argv);
-    (void)app;
-}
 
 constexpr int GridSize = 45; // 2025 letters and 2025 cell outlines of 4 lines
 
@@ -64,7 +50,7 @@ QByteArray recordBusyPage()
 
 void BM_RecordPage(benchmark::State& state)
 {
-    ensureApplication();
+    ensureGuiApplication();
     qsizetype bytes = 0;
     for (auto _ : state) {
         const QByteArray data = recordBusyPage();
@@ -78,7 +64,7 @@ BENCHMARK(BM_RecordPage)->Unit(benchmark::kMillisecond);
 
 void BM_ReplayIntoPreviewImage(benchmark::State& state)
 {
-    ensureApplication();
+    ensureGuiApplication();
     TFilePreview preview;
     preview.setStream(recordBusyPage());
     for (auto _ : state) {
@@ -90,19 +76,11 @@ BENCHMARK(BM_ReplayIntoPreviewImage)->Unit(benchmark::kMillisecond);
 
 void BM_ReplayIntoPdf(benchmark::State& state)
 {
-    ensureApplication();
+    ensureGuiApplication();
     const ReportStream stream(recordBusyPage());
     qsizetype bytes = 0;
     for (auto _ : state) {
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        {
-            QPdfWriter writer(&buffer);
-            PagedCanvas canvas(writer);
-            stream.replayAll(canvas);
-            canvas.finish();
-        }
-        bytes = buffer.size();
+        bytes = replayIntoPdf(stream);
     }
     state.counters["pdf_bytes"] = double(bytes);
 }
