@@ -1,7 +1,7 @@
 // Generation run figures: the fast placement engine the program uses and the
 // literal one, on the same word lists, shapes, settings and seed.
 
-#include "app/random.h"
+#include "base/random.h"
 #include "generate/generatepuzzles.h"
 #include "generate/gridbuilder.h"
 #include "generate/referencegridbuilder.h"

@@ -1,6 +1,6 @@
 #include "generate/candidatedrawing.h"
 
-#include "app/ansi.h"
+#include "base/ansi.h"
 #include "generate/candidateslots.h"
 #include "report/canvasfont.h"
 #include "storage/puzzlerecord.h"

@@ -1,6 +1,6 @@
 #include "generate/candidatesave.h"
 
-#include "app/messageservice.h"
+#include "base/messageservice.h"
 #include "generate/candidateslots.h"
 #include "wordlist/hiddenphrase.h"
 #include "wordlist/offensivewordfilter.h"

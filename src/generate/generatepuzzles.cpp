@@ -1,6 +1,6 @@
 #include "generate/generatepuzzles.h"
 
-#include "app/random.h"
+#include "base/random.h"
 #include "generate/gridbuilder.h"
 #include "shapes/shaperecord.h"
 #include "storage/settings.h"

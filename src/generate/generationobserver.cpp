@@ -1,6 +1,6 @@
 #include "generate/generationobserver.h"
 
-#include "app/messageservice.h"
+#include "base/messageservice.h"
 
 void GenerationObserver::stoppedByFilter(const QString& explanation) { showNotice(explanation); }
 

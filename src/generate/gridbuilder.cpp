@@ -1,9 +1,9 @@
 #include "generate/gridbuilder.h"
 
-#include "app/random.h"
+#include "base/random.h"
 #include "generate/candidateslots.h"
-#include "generate/startcells.h"
 #include "generate/placementrules.h"
+#include "generate/startcells.h"
 #include "shapes/shaperecord.h"
 #include "wordlist/offensivewordfilter.h"
 

@@ -1,6 +1,6 @@
 #include "generate/placementrules.h"
 
-#include "app/latin1.h"
+#include "base/latin1.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,10 +1,10 @@
 #include "generate/referencegridbuilder.h"
 
-#include "app/latin1.h"
-#include "app/random.h"
+#include "base/latin1.h"
+#include "base/random.h"
 #include "generate/candidateslots.h"
-#include "generate/startcells.h"
 #include "generate/placementrules.h"
+#include "generate/startcells.h"
 #include "shapes/shaperecord.h"
 #include "wordlist/offensivewordfilter.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/random.h"
+#include "base/random.h"
 #include "generate/placementrules.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #include "info/tips.h"
 
-#include "app/random.h"
+#include "base/random.h"
 
 const QStringList& tipsOfTheDay()
 {

@@ -1,6 +1,6 @@
 #include "pagelayout/layoutfile.h"
 
-#include "app/messageservice.h"
+#include "base/messageservice.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pagelayout/pagelayoutrecord.h"
+#include "storage/pagelayoutrecord.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "pagelayout/layoutlibrary.h"
 
-#include "app/paths.h"
+#include "base/paths.h"
 #include "storage/recordfile.h"
 
 namespace {

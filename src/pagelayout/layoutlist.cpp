@@ -1,8 +1,8 @@
 #include "pagelayout/layoutlist.h"
 
-#include "app/copyname.h"
 #include "app/globals.h"
-#include "app/messageservice.h"
+#include "base/copyname.h"
+#include "base/messageservice.h"
 #include "pagelayout/layoutfile.h"
 #include "pagelayout/layoutlibrary.h"
 #include "storage/collectionfile.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pagelayout/pagelayoutrecord.h"
 #include "storage/collectionbrowser.h"
+#include "storage/pagelayoutrecord.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,6 +1,6 @@
 #include "pagelayout/layouttext.h"
 
-#include "app/ansi.h"
+#include "base/ansi.h"
 
 #include <QByteArray>
 #include <QList>

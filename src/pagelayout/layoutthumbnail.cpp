@@ -1,6 +1,6 @@
 #include "pagelayout/layoutthumbnail.h"
 
-#include "pagelayout/pagelayoutrecord.h"
+#include "storage/pagelayoutrecord.h"
 
 #include <QPainter>
 

@@ -1,12 +1,12 @@
 #include "render/clueprint.h"
 
-#include "app/latin1.h"
-#include "pagelayout/pagelayoutrecord.h"
+#include "base/latin1.h"
 #include "render/listfitting.h"
 #include "render/printcontext.h"
 #include "render/printoptions.h"
 #include "render/printrun.h"
 #include "report/basereport.h"
+#include "storage/pagelayoutrecord.h"
 #include "storage/puzzlerecord.h"
 
 namespace {

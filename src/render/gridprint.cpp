@@ -1,11 +1,11 @@
 #include "render/gridprint.h"
 
-#include "app/ansi.h"
-#include "app/latin1.h"
-#include "pagelayout/pagelayoutrecord.h"
+#include "base/ansi.h"
+#include "base/latin1.h"
 #include "render/printoptions.h"
 #include "render/printrun.h"
 #include "report/basereport.h"
+#include "storage/pagelayoutrecord.h"
 #include "storage/puzzlerecord.h"
 #include "storage/settings.h"
 

@@ -1,8 +1,8 @@
 #include "render/listfitting.h"
 
-#include "pagelayout/pagelayoutrecord.h"
 #include "render/printcontext.h"
 #include "report/basereport.h"
+#include "storage/pagelayoutrecord.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "render/pageexport.h"
 
-#include "app/messageservice.h"
+#include "base/messageservice.h"
 #include "report/pagedcanvas.h"
 #include "report/reportstream.h"
 

@@ -1,7 +1,6 @@
 #include "render/pagerenderer.h"
 
-#include "app/messageservice.h"
-#include "pagelayout/pagelayoutrecord.h"
+#include "base/messageservice.h"
 #include "render/clueprint.h"
 #include "render/gridprint.h"
 #include "render/printcontext.h"
@@ -10,6 +9,7 @@
 #include "render/textprint.h"
 #include "render/wordprint.h"
 #include "report/basereport.h"
+#include "storage/pagelayoutrecord.h"
 #include "storage/puzzlerecord.h"
 
 #include <QFileInfo>

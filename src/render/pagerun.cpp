@@ -1,6 +1,6 @@
 #include "render/pagerun.h"
 
-#include "app/messageservice.h"
+#include "base/messageservice.h"
 #include "render/printrun.h"
 #include "report/basereport.h"
 

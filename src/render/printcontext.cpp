@@ -1,8 +1,8 @@
 #include "render/printcontext.h"
 
-#include "app/ansi.h"
-#include "pagelayout/pagelayoutrecord.h"
+#include "base/ansi.h"
 #include "report/basereport.h"
+#include "storage/pagelayoutrecord.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "render/printoptions.h"
 
-#include "pagelayout/pagelayoutrecord.h"
+#include "storage/pagelayoutrecord.h"
 #include "storage/settings.h"
 
 #include <algorithm>

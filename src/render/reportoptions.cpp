@@ -1,6 +1,6 @@
 #include "render/reportoptions.h"
 
-#include "pagelayout/pagelayoutrecord.h"
+#include "storage/pagelayoutrecord.h"
 #include "storage/puzzlerecord.h"
 
 #include <algorithm>

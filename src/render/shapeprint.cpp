@@ -1,9 +1,9 @@
 #include "render/shapeprint.h"
 
-#include "pagelayout/pagelayoutrecord.h"
 #include "render/printcontext.h"
 #include "render/printrun.h"
 #include "report/basereport.h"
+#include "storage/pagelayoutrecord.h"
 
 #include <QImage>
 

@@ -1,11 +1,11 @@
 #include "render/textprint.h"
 
-#include "app/latin1.h"
-#include "pagelayout/pagelayoutrecord.h"
+#include "base/latin1.h"
 #include "render/listfitting.h"
 #include "render/printcontext.h"
 #include "render/printrun.h"
 #include "report/basereport.h"
+#include "storage/pagelayoutrecord.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,13 +1,13 @@
 #include "render/wordprint.h"
 
-#include "app/latin1.h"
-#include "app/random.h"
-#include "pagelayout/pagelayoutrecord.h"
+#include "base/latin1.h"
+#include "base/random.h"
 #include "render/listfitting.h"
 #include "render/printcontext.h"
 #include "render/printoptions.h"
 #include "render/printrun.h"
 #include "report/basereport.h"
+#include "storage/pagelayoutrecord.h"
 #include "storage/puzzlerecord.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "report/reportfiler.h"
 
-#include "app/messageservice.h"
+#include "base/messageservice.h"
 
 #include <QIODevice>
 

@@ -1,8 +1,8 @@
 #include "shapes/shapeeditor.h"
 
-#include "app/ansi.h"
-#include "app/latin1.h"
-#include "app/messageservice.h"
+#include "base/ansi.h"
+#include "base/latin1.h"
+#include "base/messageservice.h"
 #include "shapes/shapelibrary.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "shapes/shapefile.h"
 
-#include "app/messageservice.h"
+#include "base/messageservice.h"
 #include "shapes/shapelibrary.h"
 
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "shapes/shapelibrary.h"
 
-#include "app/copyname.h"
-#include "app/messageservice.h"
-#include "app/paths.h"
+#include "base/copyname.h"
+#include "base/messageservice.h"
+#include "base/paths.h"
 #include "storage/puzzlerecord.h"
 #include "storage/recordfile.h"
 

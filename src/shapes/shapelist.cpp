@@ -1,7 +1,7 @@
 #include "shapes/shapelist.h"
 
 #include "app/globals.h"
-#include "app/messageservice.h"
+#include "base/messageservice.h"
 #include "shapes/shapefile.h"
 #include "shapes/shapelibrary.h"
 

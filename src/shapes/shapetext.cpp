@@ -1,6 +1,6 @@
 #include "shapes/shapetext.h"
 
-#include "app/latin1.h"
+#include "base/latin1.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
 #include "storage/collectionbrowser.h"
 
-#include "app/ansi.h"
+#include "base/ansi.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,8 +1,8 @@
 #include "storage/configuration.h"
 
-#include "app/ansi.h"
-#include "app/latin1.h"
-#include "app/numbers.h"
+#include "base/ansi.h"
+#include "base/latin1.h"
+#include "base/numbers.h"
 #include "storage/inifile.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "storage/inifile.h"
 
-#include "app/ansi.h"
+#include "base/ansi.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "storage/puzzlerecord.h"
 
-#include "app/copyname.h"
+#include "base/copyname.h"
 
 #include <cstring>
 

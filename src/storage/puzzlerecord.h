@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/littleendian.h"
-#include "app/shortstring.h"
-#include "pagelayout/pagelayoutrecord.h"
+#include "base/littleendian.h"
+#include "base/shortstring.h"
+#include "storage/pagelayoutrecord.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "storage/recordfile.h"
 
-#include "app/messageservice.h"
+#include "base/messageservice.h"
 
 #include <QFileInfo>
 #include <vector>

@@ -1,8 +1,8 @@
 #include "wordlist/badwordlist.h"
 
-#include "app/latin1.h"
-#include "app/messageservice.h"
-#include "app/paths.h"
+#include "base/latin1.h"
+#include "base/messageservice.h"
+#include "base/paths.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/shortstring.h"
+#include "base/shortstring.h"
 
 #include <QByteArrayView>
 #include <QString>

@@ -1,9 +1,9 @@
 #include "wordlist/hiddenphrase.h"
 
-#include "app/ansi.h"
-#include "app/latin1.h"
-#include "app/messageservice.h"
-#include "app/random.h"
+#include "base/ansi.h"
+#include "base/latin1.h"
+#include "base/messageservice.h"
+#include "base/random.h"
 
 int countFreeCells(const PuzzleRecord& record)
 {

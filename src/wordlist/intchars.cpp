@@ -1,7 +1,7 @@
 #include "wordlist/intchars.h"
 
-#include "app/ansi.h"
-#include "app/numbers.h"
+#include "base/ansi.h"
+#include "base/numbers.h"
 
 int intKeyListPosition(const QString& setting)
 {

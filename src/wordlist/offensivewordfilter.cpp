@@ -1,6 +1,6 @@
 #include "wordlist/offensivewordfilter.h"
 
-#include "app/latin1.h"
+#include "base/latin1.h"
 
 #include <QByteArray>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/latin1.h"
-#include "pagelayout/pagelayoutrecord.h"
+#include "base/latin1.h"
+#include "storage/pagelayoutrecord.h"
 #include "storage/puzzlerecord.h"
 #include "storage/settings.h" // Direction
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/messageservice.h"
+#include "base/messageservice.h"
 
 #include <QList>
 #include <QString>

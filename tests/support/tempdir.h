@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/paths.h"
+#include "base/paths.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -3,11 +3,11 @@
 // one of the four candidates, fill it and append it to a collection file.
 #include "command.h"
 
-#include "app/ansi.h"
-#include "app/latin1.h"
-#include "app/messageservice.h"
-#include "app/paths.h"
-#include "app/random.h"
+#include "base/ansi.h"
+#include "base/latin1.h"
+#include "base/messageservice.h"
+#include "base/paths.h"
+#include "base/random.h"
 #include "generate/candidatesave.h"
 #include "generate/candidateslots.h"
 #include "generate/generatepuzzles.h"

@@ -1,7 +1,7 @@
 // qmaze list: the categories and titles of a collection file.
 #include "command.h"
 
-#include "app/ansi.h"
+#include "base/ansi.h"
 #include "storage/collectionfile.h"
 
 #include <QFileInfo>

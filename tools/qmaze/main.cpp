@@ -1,8 +1,8 @@
 // qmaze: Quillmaze from the command line, for scripted and batch use.
 #include "command.h"
 
-#include "app/messageservice.h"
-#include "app/paths.h"
+#include "base/messageservice.h"
+#include "base/paths.h"
 
 #include <QDir>
 #include <QFont>

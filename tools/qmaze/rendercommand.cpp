@@ -1,7 +1,7 @@
 // qmaze render: one puzzle page as a PDF or PNG file, drawn as it prints.
 #include "command.h"
 
-#include "app/paths.h"
+#include "base/paths.h"
 #include "render/pagerenderer.h"
 #include "render/pagerun.h"
 #include "render/printoptions.h"

@@ -1,8 +1,7 @@
 #include "generate/ui/createdpuzzledialog.h"
 
 #include "app/globals.h"
-#include "app/messageservice.h"
-#include "app/ui/dialoghelper.h"
+#include "base/messageservice.h"
 #include "generate/candidatedrawing.h"
 #include "generate/candidatereview.h"
 #include "generate/candidatesave.h"
@@ -10,6 +9,7 @@
 #include "generate/ui/blowupdialog.h"
 #include "generate/ui/candidatepicture.h"
 #include "storage/collectionfile.h"
+#include "widgets/dialoghelper.h"
 #include "wordlist/badwordlist.h"
 #include "wordlist/hiddenphrase.h"
 

@@ -1,10 +1,10 @@
 #include "generate/ui/generationrun.h"
 
 #include "app/globals.h"
-#include "app/messageservice.h"
-#include "app/ui/dialoghelper.h"
+#include "base/messageservice.h"
 #include "generate/ui/createdpuzzledialog.h"
 #include "generate/ui/creationattempts.h"
+#include "widgets/dialoghelper.h"
 #include "wordlist/badwordlist.h"
 
 #include <QApplication>

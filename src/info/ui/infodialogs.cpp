@@ -1,8 +1,8 @@
 #include "info/ui/infodialogs.h"
 
-#include "app/ui/dialoghelper.h"
-#include "app/ui/help.h"
 #include "info/tips.h"
+#include "widgets/dialoghelper.h"
+#include "widgets/help.h"
 
 #include <QCheckBox>
 #include <QDialog>

@@ -1,8 +1,8 @@
 #include "pagelayout/ui/extractdialog.h"
 
-#include "app/ansi.h"
 #include "app/globals.h"
-#include "app/messageservice.h"
+#include "base/ansi.h"
+#include "base/messageservice.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>

@@ -1,13 +1,13 @@
 #include "pagelayout/ui/listpagesdialog.h"
 
-#include "app/ansi.h"
 #include "app/globals.h"
-#include "app/messageservice.h"
-#include "app/ui/dialoghelper.h"
-#include "app/ui/filechooser.h"
+#include "base/ansi.h"
+#include "base/messageservice.h"
 #include "pagelayout/layoutthumbnail.h"
 #include "pagelayout/ui/extractdialog.h"
 #include "pagelayout/ui/layoutthumbnailview.h"
+#include "widgets/dialoghelper.h"
+#include "widgets/filechooser.h"
 
 #include <QFrame>
 #include <QGridLayout>

@@ -2,7 +2,7 @@
 
 #include "render/reportoptions.h"
 
-#include "app/ui/dialoghelper.h"
+#include "widgets/dialoghelper.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
 #include "render/ui/jpegfactordialog.h"
 
 #include "app/globals.h"
-#include "app/messageservice.h"
-#include "app/ui/dialoghelper.h"
+#include "base/messageservice.h"
 #include "render/jpegfactor.h"
+#include "widgets/dialoghelper.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,9 +1,7 @@
 #include "render/ui/myreport.h"
 
 #include "app/globals.h"
-#include "app/messageservice.h"
-#include "app/ui/dialoghelper.h"
-#include "app/ui/help.h"
+#include "base/messageservice.h"
 #include "pagelayout/layoutlist.h"
 #include "pagelayout/ui/layoutthumbnailview.h"
 #include "pagelayout/ui/listpagesdialog.h"
@@ -16,6 +14,8 @@
 #include "render/ui/reportform.h"
 #include "report/reportstream.h"
 #include "report/ui/printersetup.h"
+#include "widgets/dialoghelper.h"
+#include "widgets/help.h"
 
 #include <QBuffer>
 #include <QButtonGroup>

@@ -1,9 +1,9 @@
 #include "render/ui/numcopiesdialog.h"
 
-#include "app/messageservice.h"
+#include "base/messageservice.h"
 #include "render/previewrules.h"
 
-#include "app/ui/dialoghelper.h"
+#include "widgets/dialoghelper.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,13 +1,13 @@
 #include "render/ui/previewwindow.h"
 
 #include "app/globals.h"
-#include "app/messageservice.h"
-#include "app/ui/dialoghelper.h"
-#include "app/ui/filechooser.h"
+#include "base/messageservice.h"
 #include "render/pageexport.h"
 #include "render/previewrules.h"
 #include "render/ui/jpegfactordialog.h"
 #include "render/ui/numcopiesdialog.h"
+#include "widgets/dialoghelper.h"
+#include "widgets/filechooser.h"
 
 #include <QAction>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #include "render/ui/reportform.h"
 
-#include "app/messageservice.h"
+#include "base/messageservice.h"
 #include "render/pagerenderer.h"
 #include "render/pagerun.h"
 #include "report/reportfiler.h"

@@ -1,6 +1,6 @@
 #include "report/ui/reportprinter.h"
 
-#include "app/messageservice.h"
+#include "base/messageservice.h"
 #include "report/ui/programprinter.h"
 
 #include <QPrinter>

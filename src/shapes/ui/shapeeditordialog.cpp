@@ -1,6 +1,6 @@
 #include "shapes/ui/shapeeditordialog.h"
 
-#include "app/messageservice.h"
+#include "base/messageservice.h"
 #include "shapes/shapelibrary.h"
 #include "shapes/ui/shapegridimage.h"
 

@@ -1,12 +1,12 @@
 #include "shapes/ui/shapelistbox.h"
 
 #include "app/globals.h"
-#include "app/messageservice.h"
-#include "app/paths.h"
-#include "app/ui/dialoghelper.h"
+#include "base/messageservice.h"
+#include "base/paths.h"
 #include "shapes/shapedrawing.h"
 #include "shapes/ui/shapeeditordialog.h"
-#include "app/ui/filechooser.h"
+#include "widgets/dialoghelper.h"
+#include "widgets/filechooser.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "shapes/ui/shapesdialog.h"
 
-#include "app/ui/dialoghelper.h"
 #include "shapes/ui/shapelistbox.h"
+#include "widgets/dialoghelper.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #include "wordlist/ui/changephrasedialog.h"
 
-#include "app/ansi.h"
-#include "app/ui/dialoghelper.h"
+#include "base/ansi.h"
+#include "widgets/dialoghelper.h"
 #include "wordlist/hiddenphrase.h"
 
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "wordlist/ui/intcharsdialog.h"
 
-#include "app/ansi.h"
 #include "app/globals.h"
-#include "app/ui/dialoghelper.h"
+#include "base/ansi.h"
+#include "widgets/dialoghelper.h"
 #include "wordlist/intchars.h"
 
 #include <QComboBox>

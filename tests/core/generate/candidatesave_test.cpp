@@ -1,4 +1,4 @@
-#include "app/random.h"
+#include "base/random.h"
 #include "generate/candidatesave.h"
 #include "generate/candidateslots.h"
 #include "support/recordingmessages.h"

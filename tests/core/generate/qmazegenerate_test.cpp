@@ -1,8 +1,8 @@
 // The command-line tool "qmaze generate" and the sample collection it builds.
 #include "generationfixture.h"
 
-#include "app/latin1.h"
-#include "app/paths.h"
+#include "base/latin1.h"
+#include "base/paths.h"
 #include "storage/collectionfile.h"
 #include "support/guiapplication.h"
 #include "support/tempdir.h"

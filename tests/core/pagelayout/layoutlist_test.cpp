@@ -1,5 +1,5 @@
 #include "app/globals.h"
-#include "app/messageservice.h"
+#include "base/messageservice.h"
 #include "pagelayout/layoutfile.h"
 #include "pagelayout/layoutlibrary.h"
 #include "pagelayout/layoutlist.h"

@@ -1,5 +1,5 @@
 #include "pagelayout/layoutthumbnail.h"
-#include "pagelayout/pagelayoutrecord.h"
+#include "storage/pagelayoutrecord.h"
 
 #include <QImage>
 

@@ -1,6 +1,6 @@
 #include "core/render/renderfixture.h"
 
-#include "app/random.h"
+#include "base/random.h"
 #include "render/clueprint.h"
 #include "render/wordprint.h"
 

@@ -1,6 +1,6 @@
 #include "core/render/renderfixture.h"
 
-#include "app/random.h"
+#include "base/random.h"
 #include "render/shapeprint.h"
 #include "render/textprint.h"
 

@@ -3,7 +3,7 @@
 #include "support/tempdir.h"
 #include "support/testpage.h"
 
-#include "app/messageservice.h"
+#include "base/messageservice.h"
 #include "render/pageexport.h"
 #include "report/filepreview.h"
 

@@ -1,7 +1,7 @@
 #include "core/report/loggingcanvas.h"
 #include "support/guiapplication.h"
 
-#include "app/messageservice.h"
+#include "base/messageservice.h"
 #include "report/canvasfont.h"
 #include "report/canvasreport.h"
 #include "report/paintercanvas.h"

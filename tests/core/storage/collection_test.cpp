@@ -1,4 +1,4 @@
-#include "app/messageservice.h"
+#include "base/messageservice.h"
 #include "storage/collectionbrowser.h"
 #include "storage/collectionfile.h"
 #include "support/puzzles.h"

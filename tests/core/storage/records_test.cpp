@@ -18,7 +18,7 @@ TEST(CellIndex, RowAndColumnRoundTrip)
         }
 }
 
-#include "app/littleendian.h"
+#include "base/littleendian.h"
 #include "pagelayout/layoutlibrary.h"
 #include "storage/recordfile.h"
 #include "support/puzzles.h"

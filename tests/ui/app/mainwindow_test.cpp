@@ -1,12 +1,12 @@
 #include "app/globals.h"
-#include "app/ui/filechooser.h"
-#include "app/ui/help.h"
-#include "app/ui/mainwindow.h"
+#include "app/mainwindow.h"
 #include "support/puzzles.h"
 #include "support/recordingmessages.h"
 #include "support/tempdir.h"
 #include "ui/modaldriver.h"
 #include "ui/uitestmain.h"
+#include "widgets/filechooser.h"
+#include "widgets/help.h"
 #include "wordlist/ui/wordlisteditor.h"
 
 #include <QAction>

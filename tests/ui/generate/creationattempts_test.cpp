@@ -1,5 +1,5 @@
 #include "app/globals.h"
-#include "app/random.h"
+#include "base/random.h"
 #include "generate/ui/creationattempts.h"
 #include "storage/settings.h"
 #include "support/puzzles.h"

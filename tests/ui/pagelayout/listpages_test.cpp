@@ -1,6 +1,5 @@
 #include "app/globals.h"
-#include "app/ui/filechooser.h"
-#include "app/ui/mainwindow.h"
+#include "app/mainwindow.h"
 #include "pagelayout/layoutlibrary.h"
 #include "pagelayout/layoutthumbnail.h"
 #include "pagelayout/ui/extractdialog.h"
@@ -10,6 +9,7 @@
 #include "support/recordingmessages.h"
 #include "support/tempdir.h"
 #include "ui/uitestmain.h"
+#include "widgets/filechooser.h"
 
 #include <QAction>
 #include <QApplication>

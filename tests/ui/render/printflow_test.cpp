@@ -1,13 +1,13 @@
 #include "ui/uitestmain.h"
 
 #include "app/globals.h"
-#include "app/ui/filechooser.h"
-#include "app/ui/mainwindow.h"
+#include "app/mainwindow.h"
 #include "render/ui/previewwindow.h"
 #include "support/pdftext.h"
 #include "support/recordingmessages.h"
 #include "support/tempdir.h"
 #include "support/ui/modalscript.h"
+#include "widgets/filechooser.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "ui/uitestmain.h"
 
-#include "app/messageservice.h"
+#include "base/messageservice.h"
 #include "report/reportfiler.h"
 #include "report/ui/fileprinter.h"
 #include "report/ui/reportprinter.h"

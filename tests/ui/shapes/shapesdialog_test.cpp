@@ -1,13 +1,13 @@
 #include "app/globals.h"
-#include "shapes/shapelibrary.h"
 #include "shapes/shapefile.h"
+#include "shapes/shapelibrary.h"
 #include "shapes/ui/shapeeditordialog.h"
-#include "app/ui/filechooser.h"
 #include "shapes/ui/shapelistbox.h"
 #include "shapes/ui/shapesdialog.h"
 #include "support/recordingmessages.h"
 #include "support/tempdir.h"
 #include "ui/uitestmain.h"
+#include "widgets/filechooser.h"
 
 #include <QApplication>
 #include <QLineEdit>

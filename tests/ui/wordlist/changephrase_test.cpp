@@ -1,4 +1,4 @@
-#include "app/random.h"
+#include "base/random.h"
 #include "support/puzzles.h"
 #include "support/recordingmessages.h"
 #include "ui/uitestmain.h"

@@ -1,6 +1,6 @@
 #include "app/globals.h"
-#include "app/random.h"
-#include "app/ui/mainwindow.h"
+#include "app/mainwindow.h"
+#include "base/random.h"
 #include "generate/ui/createdpuzzledialog.h"
 #include "generate/ui/creationattempts.h"
 #include "support/puzzles.h"

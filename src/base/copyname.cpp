@@ -1,7 +1,7 @@
-#include "app/copyname.h"
+#include "base/copyname.h"
 
-#include "app/latin1.h"
-#include "app/numbers.h"
+#include "base/latin1.h"
+#include "base/numbers.h"
 
 QByteArray copyName(QByteArrayView name, int maxLength)
 {

@@ -1,4 +1,4 @@
-#include "app/messageservice.h"
+#include "base/messageservice.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "pagelayout/pagelayoutrecord.h"
+#include "storage/pagelayoutrecord.h"
 
 #include <cstring>
 

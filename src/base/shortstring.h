@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ansi.h"
+#include "base/ansi.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,7 +1,7 @@
-#include "app/messageservice.h"
-#include "app/paths.h"
-#include "app/ui/mainwindow.h"
-#include "app/ui/qtmessageservice.h"
+#include "app/mainwindow.h"
+#include "base/messageservice.h"
+#include "base/paths.h"
+#include "widgets/qtmessageservice.h"
 
 #include <QApplication>
 #include <QDir>

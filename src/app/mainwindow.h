@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/layoutsnapshot.h"
+#include "app/layoutsnapshot.h"
 #include "spelling/languages.h"
 #include "storage/collectionbrowser.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/messageservice.h"
+#include "base/messageservice.h"
 
 // Shows the program's messages as modal message boxes over the active window.
 class QtMessageService : public MessageService {

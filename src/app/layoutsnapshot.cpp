@@ -1,6 +1,6 @@
-#include "app/ui/layoutsnapshot.h"
+#include "app/layoutsnapshot.h"
 
-#include "app/messageservice.h"
+#include "base/messageservice.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

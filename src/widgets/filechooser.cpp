@@ -1,4 +1,4 @@
-#include "app/ui/filechooser.h"
+#include "widgets/filechooser.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

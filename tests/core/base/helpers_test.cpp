@@ -1,9 +1,9 @@
-#include "app/ansi.h"
-#include "app/copyname.h"
-#include "app/latin1.h"
-#include "app/numbers.h"
-#include "app/random.h"
-#include "app/shortstring.h"
+#include "base/ansi.h"
+#include "base/copyname.h"
+#include "base/latin1.h"
+#include "base/numbers.h"
+#include "base/random.h"
+#include "base/shortstring.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/ui/dialoghelper.h"
+#include "widgets/dialoghelper.h"
 
 #include "app/globals.h"
 #include "storage/settings.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/littleendian.h"
-#include "app/shortstring.h"
+#include "base/littleendian.h"
+#include "base/shortstring.h"
 
 #include <QByteArray>
 

@@ -1,4 +1,4 @@
-#include "app/ui/mainclientarea.h"
+#include "app/mainclientarea.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "app/ansi.h"
+#include "base/ansi.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "app/numbers.h"
+#include "base/numbers.h"
 
-#include "app/ansi.h"
+#include "base/ansi.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,7 +1,7 @@
-#include "app/ui/help.h"
+#include "widgets/help.h"
 
-#include "app/messageservice.h"
-#include "app/paths.h"
+#include "base/messageservice.h"
+#include "base/paths.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "app/ui/qtmessageservice.h"
+#include "widgets/qtmessageservice.h"
 
 #include <QApplication>
 #include <QMessageBox>
