@@ -16,7 +16,7 @@ bool readLayout(const QString& libraryPath, qint64 n, PageLayoutRecord& layout)
     RecordFile library(libraryPath, kRecordSize);
     if (!library.open(RecordFile::Mode::ReadOnly))
         return false;
-    library.read(n, &layout);
+    library.readWhole(n, layout);
     library.close();
     return true;
 }

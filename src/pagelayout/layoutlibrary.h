@@ -13,7 +13,7 @@
 QString layoutLibraryPath();
 
 // Reads record n. False when the library cannot be opened; IoError when the
-// record is missing or the read fails.
+// record is missing or the read fails. After a failure `layout` is unchanged.
 bool readLayout(const QString& libraryPath, qint64 n, PageLayoutRecord& layout);
 
 // Appends the layout, creating the library when it does not exist. Returns

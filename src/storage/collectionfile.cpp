@@ -16,7 +16,7 @@ bool readPuzzle(const QString& path, qint64 n, PuzzleRecord& record)
     RecordFile file(path, kRecordSize);
     if (!file.open(RecordFile::Mode::ReadOnly))
         return false;
-    file.read(n, &record);
+    file.readWhole(n, record);
     file.close();
     return true;
 }

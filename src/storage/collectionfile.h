@@ -12,7 +12,8 @@
 // the file, does its work by record index and closes it again. Failures to
 // open are returned; failures after opening throw IoError.
 
-// Reads record n. Returns false when the file cannot be opened.
+// Reads record n. Returns false when the file cannot be opened; after a
+// failure (false or IoError) `record` is unchanged.
 bool readPuzzle(const QString& path, qint64 n, PuzzleRecord& record);
 
 // Writes the record at index n, or appends it when n is negative; the file is

@@ -29,6 +29,15 @@ public:
     // Reads record n (from 0) into buffer. Throws IoError when the record is
     // missing or the read fails.
     void read(qint64 n, void* buffer);
+    // Reads record n through a fresh copy, so that after a failure `record`
+    // is exactly what it was.
+    template <typename Record>
+    void readWhole(qint64 n, Record& record)
+    {
+        auto fresh = std::make_unique<Record>();
+        read(n, fresh.get());
+        record = *fresh;
+    }
     // Reads `size` bytes at `offset` within record n (used to list titles
     // without reading whole records).
     void readPart(qint64 n, qint64 offset, void* buffer, qint64 size);
