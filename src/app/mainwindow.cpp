@@ -1,6 +1,5 @@
 #include "app/mainwindow.h"
 
-#include "app/globals.h"
 #include "app/mainclientarea.h"
 #include "base/ansi.h"
 #include "base/messageservice.h"
@@ -44,8 +43,6 @@ const QString kCollectionFilter = QStringLiteral("QMAZE Files (*.QZ3)|*.QZ3");
 
 constexpr std::array<int, 4> kPresets = {640, 800, 1024, 1280};
 constexpr std::array<int, 4> kPresetHeights = {480, 600, 768, 1024};
-
-Settings& settings() { return globals().settings; }
 
 QString presetUnsupportedMessage(int preset, int height)
 {
@@ -95,6 +92,27 @@ void fillList(QListWidget* box, const QList<CollectionBrowser::Item>& items, int
     box->setCurrentRow(selectedRow);
     if (selectedRow < 0)
         box->clearSelection();
+}
+
+// Commands whose windows the program does not have yet stay disabled.
+void markUnavailable(QAction* action)
+{
+    action->setEnabled(false);
+    action->setProperty("unavailable", true);
+}
+
+// Adds checkable language entries in the given order (names and actions are
+// indexed by language) and hands the language chosen to choose.
+void addLanguageEntries(QMenu* menu, const QString& objectPrefix, const QStringList& names, const QList<int>& order,
+                        QAction** actions, const std::function<void(int)>& choose)
+{
+    for (int language : order) {
+        QAction* a = menu->addAction(names[language]);
+        a->setObjectName(objectPrefix + QString::number(language));
+        a->setCheckable(true);
+        actions[language] = a;
+        QObject::connect(a, &QAction::triggered, menu, [choose, language] { choose(language); });
+    }
 }
 
 QSize& assumedScreenSize()
@@ -168,7 +186,7 @@ void TMainWin::FormActivate()
 {
     if (!settings().misc.showTips)
         return;
-    settings().misc.showTips = showTipOfTheDay(this, settings().misc.showTips);
+    settings().misc.showTips = showTipOfTheDay(this, dialogContext(), settings().misc.showTips);
 }
 
 void TMainWin::FormClose()
@@ -266,14 +284,14 @@ void TMainWin::buildClientArea()
     connect(m_puzzleBox, &QListWidget::itemDoubleClicked, this, [this] { PuzzleBoxDblClick(); });
 }
 
-QAction* TMainWin::addCommand(QMenu* menu, const QString& name, const QString& caption,
-                              const QKeySequence& shortcut, void (TMainWin::*slot)())
+QAction* TMainWin::addCommand(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& shortcut,
+                              const std::function<void()>& command)
 {
     QAction* action = menu->addAction(caption);
     action->setObjectName(name);
     action->setShortcut(shortcut);
-    if (slot)
-        connect(action, &QAction::triggered, this, slot);
+    if (command)
+        connect(action, &QAction::triggered, this, command);
     return action;
 }
 
@@ -295,38 +313,42 @@ void TMainWin::addSpeedButton(QAction* action, const QString& hint, const QIcon&
 
 void TMainWin::buildMenus()
 {
-    QMenuBar* bar = menuBar();
+    buildFileMenu();
+    buildEditMenu();
+    buildOptionsMenu();
+    buildHelpMenu();
+    buildSpeedButtons();
+}
 
-    m_fileMenu = bar->addMenu(QStringLiteral("&File"));
-    QMenu* file = m_fileMenu;
-    auto* newGroup = addCommand(file, QStringLiteral("NewGroup"), QStringLiteral("&New Puzzle Collection File"),
-                                QKeySequence(QStringLiteral("Ctrl+N")), &TMainWin::NewGroup);
-    auto* openGroup = addCommand(file, QStringLiteral("OpenGroup"), QStringLiteral("&Open Puzzle Collection File"),
-                                 QKeySequence(QStringLiteral("Ctrl+O")), &TMainWin::OpenGroup);
+void TMainWin::buildFileMenu()
+{
+    QMenu* file = m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    addCommand(file, QStringLiteral("NewGroup"), QStringLiteral("&New Puzzle Collection File"),
+               QKeySequence(QStringLiteral("Ctrl+N")), [this] { NewGroup(); });
+    addCommand(file, QStringLiteral("OpenGroup"), QStringLiteral("&Open Puzzle Collection File"),
+               QKeySequence(QStringLiteral("Ctrl+O")), [this] { OpenGroup(); });
     file->addSeparator();
-    auto* newPuzzle = addCommand(file, QStringLiteral("NewPuzzle"), QStringLiteral("Ne&w Puzzle"),
-                                 QKeySequence(QStringLiteral("Ctrl+W")), &TMainWin::NewPuzzleClick);
-    auto* modify = addCommand(file, QStringLiteral("ModifyPuzzle"), QStringLiteral("&Modify Puzzle"),
-                              QKeySequence(QStringLiteral("Ctrl+M")), &TMainWin::ModifyPuzzleClick);
-    auto* copy = addCommand(file, QStringLiteral("CopyPuzzle"), QStringLiteral("&Copy Puzzle"),
-                            QKeySequence(QStringLiteral("Ctrl+C")), &TMainWin::CopyPuzzleClick);
-    auto* remove = addCommand(file, QStringLiteral("DeletePuzzle"), QStringLiteral("&Delete Puzzle"),
-                              QKeySequence(QStringLiteral("Ctrl+D")), &TMainWin::DeletePuzzle);
+    addCommand(file, QStringLiteral("NewPuzzle"), QStringLiteral("Ne&w Puzzle"), QKeySequence(QStringLiteral("Ctrl+W")),
+               [this] { NewPuzzleClick(); });
+    addCommand(file, QStringLiteral("ModifyPuzzle"), QStringLiteral("&Modify Puzzle"),
+               QKeySequence(QStringLiteral("Ctrl+M")), [this] { ModifyPuzzleClick(); });
+    addCommand(file, QStringLiteral("CopyPuzzle"), QStringLiteral("&Copy Puzzle"), QKeySequence(QStringLiteral("Ctrl+C")),
+               [this] { CopyPuzzleClick(); });
+    addCommand(file, QStringLiteral("DeletePuzzle"), QStringLiteral("&Delete Puzzle"),
+               QKeySequence(QStringLiteral("Ctrl+D")), [this] { DeletePuzzle(); });
     file->addSeparator();
-    auto* import = addCommand(file, QStringLiteral("ImportPuzzles"), QStringLiteral("&Import Puzzles"),
-                              QKeySequence(QStringLiteral("Ctrl+I")), nullptr);
-    auto* exportPuzzles = addCommand(file, QStringLiteral("ExportPuzzles"), QStringLiteral("&Export Puzzles"),
-                                     QKeySequence(QStringLiteral("Ctrl+E")), nullptr);
+    markUnavailable(addCommand(file, QStringLiteral("ImportPuzzles"), QStringLiteral("&Import Puzzles"),
+                               QKeySequence(QStringLiteral("Ctrl+I"))));
+    markUnavailable(addCommand(file, QStringLiteral("ExportPuzzles"), QStringLiteral("&Export Puzzles"),
+                               QKeySequence(QStringLiteral("Ctrl+E"))));
     file->addSeparator();
-    auto* print = addCommand(file, QStringLiteral("PrintPuzzle"), QStringLiteral("&Print Puzzle"),
-                             QKeySequence(QStringLiteral("Ctrl+P")), &TMainWin::PrintPuzzleClick);
-    auto* printerSetup = addCommand(file, QStringLiteral("PrinterSetup"), QStringLiteral("Printer &Setup"),
-                                    QKeySequence(QStringLiteral("Ctrl+S")), nullptr);
-    connect(printerSetup, &QAction::triggered, this, [this] { showPrinterSetup(this); });
+    addCommand(file, QStringLiteral("PrintPuzzle"), QStringLiteral("&Print Puzzle"),
+               QKeySequence(QStringLiteral("Ctrl+P")), [this] { PrintPuzzleClick(); });
+    addCommand(file, QStringLiteral("PrinterSetup"), QStringLiteral("Printer &Setup"),
+               QKeySequence(QStringLiteral("Ctrl+S")), [this] { showPrinterSetup(this); });
     file->addSeparator();
-    auto* exitAction = addCommand(file, QStringLiteral("Exit"), QStringLiteral("E&xit"),
-                                  QKeySequence(QStringLiteral("Ctrl+X")), nullptr);
-    connect(exitAction, &QAction::triggered, this, &QWidget::close);
+    addCommand(file, QStringLiteral("Exit"), QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+X")),
+               [this] { close(); });
     m_recentSeparator = file->addSeparator();
     for (int n = 0; n < 5; ++n) {
         m_recentActions[n] = file->addAction(QString());
@@ -334,16 +356,44 @@ void TMainWin::buildMenus()
         connect(m_recentActions[n], &QAction::triggered, this,
                 [this, n] { OpenSaveFile(settings().misc.lastFiles[n]); });
     }
+}
 
-    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
-    auto* pageLayout = addCommand(edit, QStringLiteral("PageLayout"), QStringLiteral("&Page Layout"),
-                                  QKeySequence(QStringLiteral("Ctrl+L")), nullptr);
-    connect(pageLayout, &QAction::triggered, this, [this] { showPageLayoutList(this); });
-    auto* puzzleShape = addCommand(edit, QStringLiteral("PuzzleShape"), QStringLiteral("Puzzle &Shape"),
-                                   QKeySequence(QStringLiteral("Ctrl+H")), nullptr);
-    connect(puzzleShape, &QAction::triggered, this, [this] { showShapesDialog(this); });
+void TMainWin::buildEditMenu()
+{
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    addCommand(edit, QStringLiteral("PageLayout"), QStringLiteral("&Page Layout"), QKeySequence(QStringLiteral("Ctrl+L")),
+               [this] { showPageLayoutList(this, dialogContext()); });
+    addCommand(edit, QStringLiteral("PuzzleShape"), QStringLiteral("Puzzle &Shape"),
+               QKeySequence(QStringLiteral("Ctrl+H")), [this] {
+                   showShapesDialog(this, dialogContext(),
+                                    {m_state.currentShape, settings().create.lastShape, m_state.currentPuzzle.get()});
+               });
+}
 
-    QMenu* options = bar->addMenu(QStringLiteral("&Options"));
+void TMainWin::buildOptionsMenu()
+{
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    addScreenSizeMenu(options);
+    m_backgroundAction = addCommand(options, QStringLiteral("BackgroundBitmap"), QStringLiteral("&Background Bitmap"),
+                                    QKeySequence(QStringLiteral("Ctrl+G")), [this] {
+                                        MiscSettings& misc = settings().misc;
+                                        misc.backgroundBitmap = !misc.backgroundBitmap;
+                                        m_backgroundAction->setChecked(misc.backgroundBitmap);
+                                        m_client->setTiled(misc.backgroundBitmap);
+                                    });
+    m_backgroundAction->setCheckable(true);
+    addCommand(options, QStringLiteral("JpegFactor"), QStringLiteral("&JPEG Compression Factor"),
+               QKeySequence(QStringLiteral("Ctrl+J")), [this] { showJpegFactorDialog(this, dialogContext()); });
+    addColoursMenu(options);
+    addCommand(options, QStringLiteral("InternationalCharacters"), QStringLiteral("&International Characters"),
+               QKeySequence(QStringLiteral("Ctrl+Y")), [this] { showIntCharsDialog(this, dialogContext()); });
+    addLanguageMenus(options);
+    options->addSeparator();
+    addUserFontCommands(options);
+}
+
+void TMainWin::addScreenSizeMenu(QMenu* options)
+{
     QMenu* screen = options->addMenu(QStringLiteral("S&creen Size"));
     const QStringList presetNames = {QStringLiteral("640 x 480"), QStringLiteral("800 x 600"),
                                      QStringLiteral("1024 x 768"), QStringLiteral("1280 x 1024")};
@@ -354,17 +404,10 @@ void TMainWin::buildMenus()
         m_screenActions[i]->setShortcut(QKeySequence(QStringLiteral("Ctrl+F%1").arg(i + 1)));
         connect(m_screenActions[i], &QAction::triggered, this, [this, i] { ChangeScreenSize(kPresets[i]); });
     }
-    m_backgroundAction = addCommand(options, QStringLiteral("BackgroundBitmap"), QStringLiteral("&Background Bitmap"),
-                                    QKeySequence(QStringLiteral("Ctrl+G")), nullptr);
-    m_backgroundAction->setCheckable(true);
-    connect(m_backgroundAction, &QAction::triggered, this, [this] {
-        settings().misc.backgroundBitmap = !settings().misc.backgroundBitmap;
-        m_backgroundAction->setChecked(settings().misc.backgroundBitmap);
-        m_client->setTiled(settings().misc.backgroundBitmap);
-    });
-    auto* jpeg = addCommand(options, QStringLiteral("JpegFactor"), QStringLiteral("&JPEG Compression Factor"),
-                            QKeySequence(QStringLiteral("Ctrl+J")), nullptr);
-    connect(jpeg, &QAction::triggered, this, [this] { showJpegFactorDialog(this); });
+}
+
+void TMainWin::addColoursMenu(QMenu* options)
+{
     QMenu* colours = options->addMenu(QStringLiteral("C&olors For Saving Bitmaps && JPEGs"));
     m_colours256 = colours->addAction(QStringLiteral("&256 Colors"));
     m_colours16m = colours->addAction(QStringLiteral("&16 Million Colors"));
@@ -382,94 +425,80 @@ void TMainWin::buildMenus()
         m_colours16m->setChecked(true);
         m_colours256->setChecked(false);
     });
-    auto* intChars = addCommand(options, QStringLiteral("InternationalCharacters"),
-                                QStringLiteral("&International Characters"), QKeySequence(QStringLiteral("Ctrl+Y")),
-                                nullptr);
-    connect(intChars, &QAction::triggered, this, [this] { showIntCharsDialog(this); });
+}
 
-    QMenu* dictionary = options->addMenu(QStringLiteral("&Dictionary Type"));
+void TMainWin::addLanguageMenus(QMenu* options)
+{
     const QStringList dictionaryNames = {
         QString(), QStringLiteral("&American"), QStringLiteral("&British"), QStringLiteral("&Spanish"),
         QStringLiteral("&Italian"), QStringLiteral("&French"), QStringLiteral("&German"),
         QStringLiteral("&Dutch"), QStringLiteral("&Swedish"), QStringLiteral("&Choose at Spell Check Time")};
-    for (int language : {9, 1, 2, 3, 4, 5, 6, 7, 8}) {
-        QAction* a = dictionary->addAction(dictionaryNames[language]);
-        a->setObjectName(QStringLiteral("Dictionary%1").arg(language));
-        a->setCheckable(true);
-        m_dictionaryActions[language] = a;
-        connect(a, &QAction::triggered, this, [this, language] {
-            settings().misc.dictionary = language;
-            tickSpellingLanguage();
-        });
-    }
-    auto* addDictionary = addCommand(options, QStringLiteral("AddToDictionary"), QStringLiteral("&Add to Dictionary"),
-                                     QKeySequence(QStringLiteral("Ctrl+T")), nullptr);
-    auto* excludeDictionary = addCommand(options, QStringLiteral("ExcludeFromDictionary"),
-                                         QStringLiteral("&Exclude From Dictionary"),
-                                         QKeySequence(QStringLiteral("Ctrl+U")), nullptr);
-    QMenu* thesaurus = options->addMenu(QStringLiteral("&Thesaurus"));
+    addLanguageEntries(options->addMenu(QStringLiteral("&Dictionary Type")), QStringLiteral("Dictionary"),
+                       dictionaryNames, {9, 1, 2, 3, 4, 5, 6, 7, 8}, m_dictionaryActions.data(), [this](int language) {
+                           settings().misc.dictionary = language;
+                           tickSpellingLanguage();
+                       });
+    markUnavailable(addCommand(options, QStringLiteral("AddToDictionary"), QStringLiteral("&Add to Dictionary"),
+                               QKeySequence(QStringLiteral("Ctrl+T"))));
+    markUnavailable(addCommand(options, QStringLiteral("ExcludeFromDictionary"),
+                               QStringLiteral("&Exclude From Dictionary"), QKeySequence(QStringLiteral("Ctrl+U")),
+                               nullptr));
     const QStringList thesaurusNames = {QString(), QStringLiteral("&American"), QStringLiteral("&British"),
                                         QStringLiteral("&Choose at Thesaurus Use Time")};
-    for (int language : {3, 1, 2}) {
-        QAction* a = thesaurus->addAction(thesaurusNames[language]);
-        a->setObjectName(QStringLiteral("Thesaurus%1").arg(language));
-        a->setCheckable(true);
-        m_thesaurusActions[language] = a;
-        connect(a, &QAction::triggered, this, [this, language] {
-            settings().misc.thesaurus = language;
-            tickThesaurusLanguage();
-        });
-    }
-    options->addSeparator();
-    const QStringList fontNames = {QStringLiteral("&Label Font"), QStringLiteral("E&dit Font"),
-                                   QStringLiteral("B&utton Font")};
-    for (int which = 0; which < 3; ++which) {
-        QAction* a = options->addAction(fontNames[which]);
-        a->setObjectName(QStringList{QStringLiteral("LabelFont"), QStringLiteral("EditFont"),
-                                     QStringLiteral("ButtonFont")}[which]);
-        a->setShortcut(QKeySequence(QStringLiteral("Shift+F%1").arg(8 + which)));
-        connect(a, &QAction::triggered, this, [this, which] { chooseUserFont(which); });
-    }
+    addLanguageEntries(options->addMenu(QStringLiteral("&Thesaurus")), QStringLiteral("Thesaurus"), thesaurusNames,
+                       {3, 1, 2}, m_thesaurusActions.data(), [this](int language) {
+                           settings().misc.thesaurus = language;
+                           tickThesaurusLanguage();
+                       });
+}
 
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    auto* contents = addCommand(help, QStringLiteral("HelpContents"), QStringLiteral("&Contents"),
-                                QKeySequence(QStringLiteral("Ctrl+K")), nullptr);
-    connect(contents, &QAction::triggered, this, [] { openHelp(); });
+void TMainWin::addUserFontCommands(QMenu* options)
+{
+    const QStringList captions = {QStringLiteral("&Label Font"), QStringLiteral("E&dit Font"),
+                                  QStringLiteral("B&utton Font")};
+    const QStringList names = {QStringLiteral("LabelFont"), QStringLiteral("EditFont"), QStringLiteral("ButtonFont")};
+    for (int which = 0; which < 3; ++which) {
+        addCommand(options, names[which], captions[which], QKeySequence(QStringLiteral("Shift+F%1").arg(8 + which)),
+                   [this, which] { chooseUserFont(which); });
+    }
+}
+
+void TMainWin::buildHelpMenu()
+{
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    addCommand(help, QStringLiteral("HelpContents"), QStringLiteral("&Contents"), QKeySequence(QStringLiteral("Ctrl+K")),
+               [] { openHelp(); });
     connect(help->addAction(QStringLiteral("&User Manual")), &QAction::triggered, this,
-            [this] { showUserManualNotice(this); });
+            [this] { showUserManualNotice(this, dialogContext()); });
     connect(help->addAction(QStringLiteral("&Data Exchange via Internet")), &QAction::triggered, this,
             [] { openHelp(QStringLiteral("PUZZLE CONNECTION")); });
     connect(help->addAction(QStringLiteral("&Review Tips of the Day")), &QAction::triggered, this,
-            [this] { settings().misc.showTips = showTipOfTheDay(this, settings().misc.showTips); });
-    auto* about = addCommand(help, QStringLiteral("About"), QStringLiteral("&About"),
-                             QKeySequence(QStringLiteral("Ctrl+A")), nullptr);
-    connect(about, &QAction::triggered, this, [this] { showAboutBox(this); });
+            [this] { settings().misc.showTips = showTipOfTheDay(this, dialogContext(), settings().misc.showTips); });
+    addCommand(help, QStringLiteral("About"), QStringLiteral("&About"), QKeySequence(QStringLiteral("Ctrl+A")),
+               [this] { showAboutBox(this, dialogContext()); });
+}
 
-    // Commands whose windows the program does not have yet stay disabled.
-    for (QAction* a : {import, exportPuzzles, addDictionary,
-                       excludeDictionary}) {
-        a->setEnabled(false);
-        a->setProperty("unavailable", true);
-    }
-
+void TMainWin::buildSpeedButtons()
+{
     int x = 6;
-    const auto button = [&](QAction* a, const QString& hint, const char* icon, int gapAfter = 0) {
-        addSpeedButton(a, hint, QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))), x);
+    const auto button = [&](const char* command, const QString& hint, const char* icon, int gapAfter = 0) {
+        addSpeedButton(action(QString::fromLatin1(command)), hint,
+                       QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))), x);
         x += 32 + gapAfter;
     };
-    button(newGroup, QStringLiteral("Create New Puzzle Collection File"), "newgroup");
-    button(openGroup, QStringLiteral("Open Puzzle Collection File"), "opengroup", 10);
-    button(newPuzzle, QStringLiteral("Create New Puzzle"), "newpuzzle");
-    button(modify, QStringLiteral("Modify Puzzle"), "modify");
-    button(copy, QStringLiteral("Copy Puzzle"), "copy");
-    button(remove, QStringLiteral("Delete Puzzle"), "delete", 10);
-    button(import, QStringLiteral("Import Puzzles"), "import");
-    button(exportPuzzles, QStringLiteral("Export Puzzles"), "export", 10);
-    button(print, QStringLiteral("Print Puzzle"), "print", 10);
-    button(puzzleShape, QStringLiteral("Create Puzzle Shape"), "shape");
-    button(pageLayout, QStringLiteral("Page Layout Designer"), "pagelayout", 10);
-    button(contents, QStringLiteral("Help"), "help");
-    button(exitAction, QStringLiteral("Exit Program"), "exit");
+    button("NewGroup", QStringLiteral("Create New Puzzle Collection File"), "newgroup");
+    button("OpenGroup", QStringLiteral("Open Puzzle Collection File"), "opengroup", 10);
+    button("NewPuzzle", QStringLiteral("Create New Puzzle"), "newpuzzle");
+    button("ModifyPuzzle", QStringLiteral("Modify Puzzle"), "modify");
+    button("CopyPuzzle", QStringLiteral("Copy Puzzle"), "copy");
+    button("DeletePuzzle", QStringLiteral("Delete Puzzle"), "delete", 10);
+    button("ImportPuzzles", QStringLiteral("Import Puzzles"), "import");
+    button("ExportPuzzles", QStringLiteral("Export Puzzles"), "export", 10);
+    button("PrintPuzzle", QStringLiteral("Print Puzzle"), "print", 10);
+    button("PuzzleShape", QStringLiteral("Create Puzzle Shape"), "shape");
+    button("PageLayout", QStringLiteral("Page Layout Designer"), "pagelayout", 10);
+    button("HelpContents", QStringLiteral("Help"), "help");
+    button("Exit", QStringLiteral("Exit Program"), "exit");
 }
 
 void TMainWin::buildRecentFilesMenu()
@@ -631,78 +660,75 @@ void TMainWin::DeletePuzzle()
 
 void TMainWin::NewPuzzleClick()
 {
-    PuzzleRecord& record = *globals().currentPuzzle;
+    PuzzleRecord& record = *m_state.currentPuzzle;
     resetToNewPuzzle(record);
     runReportingIoErrors([&] {
         record.PageLayout = newPuzzleLayout(programFile(QString::fromLatin1(kLayoutLibraryFile)),
                                             settings().pageLayout.defaultPage);
     });
-    globals().newPuzzle = true;
+    m_state.newPuzzle = true;
     openWordListEditor(QStringLiteral("Create New Puzzle"));
 }
 
 void TMainWin::openWordListEditor(const QString& caption)
 {
-    if (!showWordListEditor(this, caption, m_browser.index().categories))
+    if (!showWordListEditor(this, m_state.wordListSession(), caption, m_browser.index().categories))
         return;
-    const PuzzleRecord& record = *globals().currentPuzzle;
+    const PuzzleRecord& record = *m_state.currentPuzzle;
     selectAfterSave(record.Category.bytes(), record.Title.bytes());
 }
 
-void TMainWin::readSelectedPuzzle(bool asCopy)
+bool TMainWin::readSelectedPuzzle(PuzzleRecord& record, const QString& cannotRead)
 {
     if (!m_browser.hasSelectedPuzzle()) {
         showError(kNoPuzzleSelected);
-        return;
+        return false;
     }
-    globals().newPuzzle = asCopy;
-    globals().recordIndex = static_cast<int>(m_browser.selectedRecordIndex());
-    PuzzleRecord& record = *globals().currentPuzzle;
     bool opened = false;
-    if (!runReportingIoErrors([&] { opened = readPuzzle(collectionPath(), globals().recordIndex, record); }))
+    if (!runReportingIoErrors([&] { opened = readPuzzle(collectionPath(), m_browser.selectedRecordIndex(), record); }))
+        return false;
+    if (!opened)
+        showError(cannotRead);
+    return opened;
+}
+
+void TMainWin::editSelectedPuzzle(bool asCopy)
+{
+    // A failed read leaves the current puzzle as it was, and the flags with it.
+    PuzzleRecord& record = *m_state.currentPuzzle;
+    if (!readSelectedPuzzle(record, QStringLiteral("Unable to access Word List file.")))
         return;
-    if (!opened) {
-        showError(QStringLiteral("Unable to access Word List file."));
-        return;
-    }
+    m_state.newPuzzle = asCopy;
+    m_state.recordIndex = static_cast<int>(m_browser.selectedRecordIndex());
     if (asCopy)
         makeCopyOfPuzzle(record);
     openWordListEditor(asCopy ? QStringLiteral("Create New Puzzle (copy of existing puzzle)")
                               : QStringLiteral("Modify Existing Puzzle"));
 }
 
-void TMainWin::ModifyPuzzleClick() { readSelectedPuzzle(false); }
-void TMainWin::CopyPuzzleClick() { readSelectedPuzzle(true); }
+void TMainWin::ModifyPuzzleClick() { editSelectedPuzzle(false); }
+void TMainWin::CopyPuzzleClick() { editSelectedPuzzle(true); }
 
 void TMainWin::PrintPuzzleClick()
 {
-    if (!m_browser.hasSelectedPuzzle()) {
-        showError(kNoPuzzleSelected);
-        return;
-    }
     auto record = std::make_unique<PuzzleRecord>(zeroPuzzleRecord());
-    bool opened = false;
-    if (!runReportingIoErrors([&] { opened = readPuzzle(collectionPath(), m_browser.selectedRecordIndex(), *record); }))
+    if (!readSelectedPuzzle(*record, QStringLiteral("Unable to load puzzle.")))
         return;
-    if (!opened) {
-        showError(QStringLiteral("Unable to load puzzle."));
-        return;
-    }
     if (!record->isGenerated()) {
         showWarning(QStringLiteral("A puzzle has never been generated for this word/clue list. Please select "
                                    "\"File|Modify\" from the menu and create the puzzle first"));
         return;
     }
-    TMyReport form(*record, this);
-    showDialog(form);
+    TMyReport form(*record, dialogContext(), this);
+    showDialog(form, dialogContext());
 }
 
 // ---------------------------------------------------------------- screen size and fonts
 
 void TMainWin::applyScreenPreset(int preset)
 {
-    globals().screenPreset = preset;
-    globals().screenScale = screenScaleForPreset(preset);
+    m_state.screenPreset = preset;
+    m_state.screenScale = screenScaleForPreset(preset);
     settings().misc.windowSize = preset;
     for (std::size_t i = 0; i < kPresets.size(); ++i)
         m_screenActions[i]->setChecked(kPresets[i] == preset);
@@ -710,7 +736,7 @@ void TMainWin::applyScreenPreset(int preset)
 
 void TMainWin::ChangeScreenSize(int preset)
 {
-    if (preset == globals().screenPreset) {
+    if (preset == m_state.screenPreset) {
         applyScreenPreset(preset);
         return;
     }
@@ -718,7 +744,7 @@ void TMainWin::ChangeScreenSize(int preset)
         if (preset == kPresets[i]
             && (m_screenSize.width() < kPresets[i] || m_screenSize.height() < kPresetHeights[i])) {
             showError(presetUnsupportedMessage(kPresets[i], kPresetHeights[i]));
-            applyScreenPreset(globals().screenPreset);
+            applyScreenPreset(m_state.screenPreset);
             return;
         }
     }
@@ -729,10 +755,10 @@ void TMainWin::ChangeScreenSize(int preset)
 
 void TMainWin::restoreAndRescale()
 {
-    const int percent = static_cast<int>(std::lround(globals().screenScale * 100));
+    const int percent = static_cast<int>(std::lround(m_state.screenScale * 100));
     m_layout.restore(m_client, percent);
-    m_client->setTileScale(globals().screenScale);
-    const int iconSide = static_cast<int>(std::lround(22 * globals().screenScale));
+    m_client->setTileScale(m_state.screenScale);
+    const int iconSide = static_cast<int>(std::lround(22 * m_state.screenScale));
     for (QToolButton* button : m_speedButtons)
         button->setIconSize(QSize(iconSide, iconSide));
     adjustSize();

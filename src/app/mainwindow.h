@@ -1,12 +1,14 @@
 #pragma once
 
 #include "app/layoutsnapshot.h"
+#include "app/programstate.h"
 #include "spelling/languages.h"
 #include "storage/collectionbrowser.h"
 
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 
 class QAction;
 class QActionGroup;
@@ -17,7 +19,7 @@ class MainClientArea;
 
 // The program's one permanent window: the categories and puzzle titles of the
 // current collection, and every command. Owns the program-wide state for the
-// whole run (held in globals()).
+// whole run and hands the dialogs it opens what they need of it.
 class TMainWin : public QMainWindow {
     Q_OBJECT
 public:
@@ -54,6 +56,8 @@ public:
     void EnableDisable();
     void updateCaption();
 
+    ProgramState& state() { return m_state; }
+
     const CollectionBrowser& browser() const { return m_browser; }
     QString collectionPath() const;
     QListWidget* categoryBox() const { return m_categoryBox; }
@@ -75,8 +79,19 @@ private:
 
     void buildClientArea();
     void buildMenus();
-    QAction* addCommand(QMenu* menu, const QString& name, const QString& caption,
-                        const QKeySequence& shortcut, void (TMainWin::*slot)());
+    void buildFileMenu();
+    void buildEditMenu();
+    void buildOptionsMenu();
+    void addScreenSizeMenu(QMenu* options);
+    void addColoursMenu(QMenu* options);
+    // Dictionary Type, Add to and Exclude From Dictionary, Thesaurus.
+    void addLanguageMenus(QMenu* options);
+    void addUserFontCommands(QMenu* options);
+    void buildHelpMenu();
+    void buildSpeedButtons();
+    // A menu command running `command` (none: the caller connects it).
+    QAction* addCommand(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& shortcut,
+                        const std::function<void()>& command = {});
     void addSpeedButton(QAction* action, const QString& hint, const QIcon& icon, int x);
     void buildRecentFilesMenu();
     void refreshLists();
@@ -84,9 +99,17 @@ private:
     void restoreAndRescale();
     void applyFontsToMainWindow();
     void chooseUserFont(int which);
-    void readSelectedPuzzle(bool asCopy);
+    // Reads the selected puzzle into record. False, after the message
+    // (cannotRead when the file cannot be opened), when no puzzle is selected
+    // or the read failed; record is then unchanged.
+    bool readSelectedPuzzle(PuzzleRecord& record, const QString& cannotRead);
+    // Modify and Copy: the selected puzzle becomes the current puzzle.
+    void editSelectedPuzzle(bool asCopy);
     // Shows the word list editor on the current puzzle and selects it after a save.
     void openWordListEditor(const QString& caption);
+    Settings& settings() { return m_state.settings; }
+    const Settings& settings() const { return m_state.settings; }
+    DialogContext dialogContext() { return m_state.dialogContext(); }
     void setCurrentPath(const QString& path);
     void resolveLanguages();
     void tickSpellingLanguage();
@@ -96,6 +119,7 @@ private:
     void PuzzleBoxClick();
     void PuzzleBoxDblClick();
 
+    ProgramState m_state;
     CollectionBrowser m_browser;
     MainClientArea* m_client = nullptr;
     QListWidget* m_categoryBox = nullptr;

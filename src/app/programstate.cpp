@@ -1,17 +1,21 @@
-#include "app/globals.h"
+#include "app/programstate.h"
+
+#include "generate/ui/generationrun.h"
 
 #include <cstring>
 
-Globals::Globals()
+ProgramState::ProgramState()
     : currentPuzzle(std::make_unique<PuzzleRecord>(zeroPuzzleRecord())), candidates(std::make_unique<CandidateSlots>())
 {
     std::memset(&currentShape, 0, sizeof currentShape);
 }
 
-Globals& globals()
+WordListSession ProgramState::wordListSession()
 {
-    static Globals state;
-    return state;
+    const auto createPuzzles = [this](QWidget* parent) {
+        return runGenerationAndReview(parent, dialogContext(), editedPuzzle(), currentShape, *candidates);
+    };
+    return {dialogContext(), editedPuzzle(), currentShape, createPuzzles};
 }
 
 double screenScaleForPreset(int preset)

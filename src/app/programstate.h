@@ -2,16 +2,20 @@
 
 #include "generate/candidateslots.h"
 #include "shapes/shaperecord.h"
+#include "storage/editedpuzzle.h"
 #include "storage/puzzlerecord.h"
 #include "storage/settings.h"
+#include "widgets/dialoghelper.h"
+#include "wordlist/ui/wordlisteditor.h"
 
 #include <memory>
 
-// The program-wide state that the main window owns for the whole run and
-// that its modal dialogs read and change: the current puzzle record, the
-// current shape, the settings blocks and the screen scale.
-struct Globals {
-    Globals();
+// The program-wide state that the main window owns for the whole run: the
+// current puzzle record, the current shape, the candidate slots, the
+// settings blocks and the screen scale. Dialogs receive the parts they need
+// from the main window.
+struct ProgramState {
+    ProgramState();
 
     Settings settings;
     std::unique_ptr<PuzzleRecord> currentPuzzle; // allocated once, 95830 bytes
@@ -21,9 +25,13 @@ struct Globals {
     int recordIndex = 0;         // index of the puzzle being modified or copied
     int screenPreset = 640;      // 640, 800, 1024 or 1280
     double screenScale = 1.0;    // 1.0, 1.25, 1.6 or 2.0
-};
 
-Globals& globals();
+    DialogContext dialogContext() { return {settings, screenScale}; }
+    EditedPuzzle editedPuzzle() { return {*currentPuzzle, newPuzzle, recordIndex}; }
+    // The word list editor on the current puzzle and shape; its Create runs
+    // the generation into the candidate slots and the candidate review.
+    WordListSession wordListSession();
+};
 
 // The scale of a screen size preset; any other value gives 1.0.
 double screenScaleForPreset(int preset);

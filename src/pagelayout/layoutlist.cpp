@@ -1,6 +1,5 @@
 #include "pagelayout/layoutlist.h"
 
-#include "app/globals.h"
 #include "base/copyname.h"
 #include "base/messageservice.h"
 #include "pagelayout/layoutfile.h"
@@ -29,8 +28,6 @@ const QString kCannotOpenPuzzle = QStringLiteral("Unable to open puzzle.");
 // The fields the list text needs lie before the page's pixel size.
 constexpr qint64 kListTextBytes = offsetof(PageLayoutRecord, PageWidthPixels);
 
-int defaultLayoutIndex() { return globals().settings.pageLayout.defaultPage; }
-
 // A page dimension as a whole number; values no page has (a damaged record)
 // are held to a range that still prints.
 QByteArray wholeUnits(double value)
@@ -54,8 +51,8 @@ QByteArray layoutListText(const PageLayoutRecord& layout, bool isDefault)
     return text;
 }
 
-PageLayoutList::PageLayoutList(LayoutListMode mode)
-    : m_mode(mode), m_layout(std::make_unique<PageLayoutRecord>(builtInDefaultLayout()))
+PageLayoutList::PageLayoutList(LayoutListMode mode, int& defaultPage)
+    : m_mode(mode), m_defaultPage(defaultPage), m_layout(std::make_unique<PageLayoutRecord>(builtInDefaultLayout()))
 {
 }
 
@@ -75,7 +72,7 @@ void PageLayoutList::load()
         const qint64 count = library.count();
         for (qint64 n = 0; n < count; ++n) {
             library.readPart(n, 0, header.get(), kListTextBytes);
-            m_entries.append({layoutListText(*header, n == defaultLayoutIndex()), n});
+            m_entries.append({layoutListText(*header, n == m_defaultPage), n});
         }
         library.close();
     }
@@ -146,7 +143,7 @@ void PageLayoutList::setDefaultSelected()
     if (!requireSelection())
         return;
     const int position = m_selected;
-    globals().settings.pageLayout.defaultPage = static_cast<int>(selectedRecordIndex());
+    m_defaultPage = static_cast<int>(selectedRecordIndex());
     load();
     select(position);
 }
@@ -195,7 +192,7 @@ bool PageLayoutList::addLayout(const PageLayoutRecord& layout)
         showMessage(kDiskError, kCannotAdd);
         return false;
     }
-    const LayoutListEntry entry{layoutListText(layout, n == defaultLayoutIndex()), n};
+    const LayoutListEntry entry{layoutListText(layout, n == m_defaultPage), n};
     // After the entries of equal text, as a sorted list box adds it.
     QList<LayoutListEntry> ordered = m_entries;
     ordered.append(entry);

@@ -30,12 +30,12 @@ QByteArray layoutListText(const PageLayoutRecord& layout, bool isDefault);
 // The layout list behind TListPages: the library's entries sorted by text,
 // the selected entry, the layout buffer holding the selected record, and the
 // operations of the list's buttons. It works on the layout library in the
-// program directory and on the "Default Page" setting (globals()). Messages
-// go through the message service; a failed read or write after a file was
-// opened throws IoError.
+// program directory and on the "Default Page" setting, which the caller
+// owns. Messages go through the message service; a failed read or write
+// after a file was opened throws IoError.
 class PageLayoutList {
 public:
-    explicit PageLayoutList(LayoutListMode mode);
+    PageLayoutList(LayoutListMode mode, int& defaultPage);
     ~PageLayoutList();
 
     LayoutListMode mode() const { return m_mode; }
@@ -99,6 +99,7 @@ private:
     qint64 lastRecordIndex() const;
 
     LayoutListMode m_mode;
+    int& m_defaultPage;
     QList<LayoutListEntry> m_entries;
     int m_selected = -1;
     std::unique_ptr<PageLayoutRecord> m_layout;

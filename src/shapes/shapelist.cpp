@@ -1,9 +1,9 @@
 #include "shapes/shapelist.h"
 
-#include "app/globals.h"
 #include "base/messageservice.h"
 #include "shapes/shapefile.h"
 #include "shapes/shapelibrary.h"
+#include "storage/puzzlerecord.h"
 
 #include <algorithm>
 
@@ -33,7 +33,7 @@ void sortShapeEntries(QList<ShapeListEntry>& entries)
     std::stable_sort(entries.begin(), entries.end(), entryBefore);
 }
 
-ShapeList::ShapeList(ShapeListMode mode) : m_mode(mode) {}
+ShapeList::ShapeList(ShapeListMode mode, ShapeListContext context) : m_mode(mode), m_context(context) {}
 
 const ShapeListEntry* ShapeList::selectedEntry() const
 {
@@ -50,9 +50,9 @@ int ShapeList::rebuild()
 {
     m_entries.clear();
     m_selected = -1;
-    if (m_mode == ShapeListMode::EditorModify) {
-        m_puzzleShape = shapeFromPuzzle(*globals().currentPuzzle);
-        globals().currentShape = m_puzzleShape;
+    if (m_mode == ShapeListMode::EditorModify && m_context.puzzle) {
+        m_puzzleShape = shapeFromPuzzle(*m_context.puzzle);
+        m_context.currentShape = m_puzzleShape;
         m_entries.append({shapeEntryText(m_puzzleShape), CurrentPuzzleIndex});
     }
     if (const auto shapes = readShapeHeaders(shapeLibraryPath())) {
@@ -67,7 +67,7 @@ int ShapeList::rebuild()
     case ShapeListMode::EditorModify:
         return positionOfRecord(CurrentPuzzleIndex);
     case ShapeListMode::EditorNew:
-        return std::max(positionOfRecord(globals().settings.create.lastShape), 0);
+        return std::max(positionOfRecord(m_context.lastShape), 0);
     case ShapeListMode::StandAlone:
         break;
     }
@@ -99,12 +99,12 @@ void ShapeList::select(int position)
     m_selected = position;
     const ShapeListEntry& entry = m_entries[position];
     if (entry.isCurrentPuzzle()) {
-        globals().currentShape = m_puzzleShape;
+        m_context.currentShape = m_puzzleShape;
         return;
     }
     if (m_mode != ShapeListMode::StandAlone)
-        globals().settings.create.lastShape = entry.recordIndex;
-    globals().currentShape = readShape(shapeLibraryPath(), entry.recordIndex);
+        m_context.lastShape = entry.recordIndex;
+    m_context.currentShape = readShape(shapeLibraryPath(), entry.recordIndex);
 }
 
 void ShapeList::deleteSelected()
@@ -125,7 +125,7 @@ void ShapeList::deleteSelected()
 
 void ShapeList::importFrom(const QString& path)
 {
-    switch (importShapeFile(path, globals().currentShape)) {
+    switch (importShapeFile(path, m_context.currentShape)) {
     case ShapeImportResult::CannotOpen:
         showError(kCannotImport);
         return;
@@ -135,7 +135,7 @@ void ShapeList::importFrom(const QString& path)
     case ShapeImportResult::Imported:
         break;
     }
-    const ShapeRecord& imported = globals().currentShape;
+    const ShapeRecord& imported = m_context.currentShape;
     const auto index = appendShape(shapeLibraryPath(), imported);
     if (!index) {
         showMessage(kDiskErrorCaption, kCannotAdd);
@@ -157,7 +157,7 @@ void ShapeList::exportTo(const QString& path)
     if (!checkExportSelection())
         return;
     select(m_selected);
-    if (!exportShapeFile(path, globals().currentShape)) {
+    if (!exportShapeFile(path, m_context.currentShape)) {
         showError(kCannotExport);
         return;
     }
@@ -166,7 +166,7 @@ void ShapeList::exportTo(const QString& path)
 
 ShapeRecord ShapeList::editorStart(ShapeEditorMode mode) const
 {
-    ShapeRecord start = globals().currentShape;
+    ShapeRecord start = m_context.currentShape;
     if (mode == ShapeEditorMode::Copy)
         start.ShapeName.assign(shapeCopyName(start));
     return start;

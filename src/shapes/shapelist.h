@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+struct PuzzleRecord;
+
 // Where a shape list is shown. The stand-alone dialog only browses and
 // edits the library; the word list editor's shape box also chooses the
 // shape of the puzzle (and remembers it as "Last Shape"), and while a
@@ -19,20 +21,29 @@ struct ShapeListEntry {
     bool isCurrentPuzzle() const;
 };
 
+// What a shape list works on, all of it owned by the caller.
+struct ShapeListContext {
+    // The current shape: selecting an entry loads it here.
+    ShapeRecord& currentShape;
+    // The "Last Shape" setting, remembered and preselected in the editor modes.
+    int& lastShape;
+    // The puzzle being modified (EditorModify only; may be null otherwise).
+    const PuzzleRecord* puzzle = nullptr;
+};
+
 // The shape list behind both hosts: its entries sorted by text, the selected
-// entry, and the operations of its buttons. It works on the program's
-// current shape and "Last Shape" setting (globals()) and, in EditorModify,
-// on the current puzzle. Messages go through the message service; a failed
-// read or write after a file was opened throws IoError.
+// entry, and the operations of its buttons. Messages go through the message
+// service; a failed read or write after a file was opened throws IoError.
 class ShapeList {
 public:
     // The record index carried by the entry that stands for the shape of
     // the puzzle being modified.
     static constexpr int CurrentPuzzleIndex = 100000;
 
-    explicit ShapeList(ShapeListMode mode);
+    ShapeList(ShapeListMode mode, ShapeListContext context);
 
     ShapeListMode mode() const { return m_mode; }
+    const ShapeRecord& currentShape() const { return m_context.currentShape; }
     const QList<ShapeListEntry>& entries() const { return m_entries; }
     // The selected list position, or -1.
     int selected() const { return m_selected; }
@@ -72,6 +83,7 @@ private:
     int insertSorted(const ShapeListEntry& entry);
 
     ShapeListMode m_mode;
+    ShapeListContext m_context;
     QList<ShapeListEntry> m_entries;
     int m_selected = -1;
     ShapeRecord m_puzzleShape{}; // snapshot behind the Current Puzzle entry

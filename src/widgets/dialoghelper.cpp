@@ -1,6 +1,5 @@
 #include "widgets/dialoghelper.h"
 
-#include "app/globals.h"
 #include "storage/settings.h"
 
 #include <QAbstractItemView>
@@ -129,18 +128,20 @@ void centreOnScreen(QWidget* window)
                  area.top() + (area.height() - window->height()) / 2);
 }
 
-void prepareDialog(QDialog& dialog)
+int DialogContext::scaled(int pixels) const { return static_cast<int>(std::lround(pixels * screenScale)); }
+
+void prepareDialog(QDialog& dialog, const DialogContext& context)
 {
-    applyUserFonts(&dialog, globals().settings);
+    applyUserFonts(&dialog, context.settings);
     if (dialog.layout())
         dialog.adjustSize();
-    scaleWindow(&dialog, globals().screenScale);
+    scaleWindow(&dialog, context.screenScale);
     centreOnScreen(&dialog);
 }
 
-int showDialog(QDialog& dialog)
+int showDialog(QDialog& dialog, const DialogContext& context)
 {
-    prepareDialog(dialog);
+    prepareDialog(dialog, context);
     return dialog.exec();
 }
 

@@ -4,6 +4,18 @@ class QDialog;
 class QWidget;
 struct Settings;
 
+// What every dialog works with, owned by the main window: the settings
+// blocks (which hold the three user fonts) and the screen scale of the
+// screen size preset in force. A dialog receives it from its caller and
+// hands it on to the dialogs it opens.
+struct DialogContext {
+    Settings& settings;
+    double screenScale = 1.0;
+
+    // A size in pixels at the screen scale, rounded.
+    int scaled(int pixels) const;
+};
+
 // Every dialog of the program is shown through here: it takes the three user
 // fonts (label, edit and button font by control class), is scaled by the
 // screen scale and centred on the screen.
@@ -25,8 +37,8 @@ class QHBoxLayout;
 class QPushButton;
 QHBoxLayout* okCancelRow(QDialog* dialog, QPushButton** ok);
 
-// Fonts, scale and centring from the program-wide state, then exec().
-int showDialog(QDialog& dialog);
+// Fonts, scale and centring from the context, then exec().
+int showDialog(QDialog& dialog, const DialogContext& context);
 // The same preparation without running the dialog (for tests and for
 // dialogs shown modelessly).
-void prepareDialog(QDialog& dialog);
+void prepareDialog(QDialog& dialog, const DialogContext& context);

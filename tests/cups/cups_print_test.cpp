@@ -2,15 +2,15 @@
 // by run_cups_test.sh, which starts a private cupsd whose default queue writes
 // every job as a PDF into QM_CUPS_OUT.
 
-#include "app/globals.h"
 #include "render/ui/myreport.h"
 #include "render/ui/previewwindow.h"
 #include "report/ui/programprinter.h"
 #include "support/pdftext.h"
 #include "support/puzzlebuilder.h"
-#include "support/recordingmessages.h"
+#include "support/offscreen.h"
 #include "support/testpage.h"
-#include "support/ui/modalscript.h"
+#include "support/ui/modaldriver.h"
+#include "support/ui/uifixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,7 +21,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -65,7 +64,7 @@ void clearOutFolder()
 class CupsPrintTest : public QObject {
     Q_OBJECT
 
-    RecordingMessages m_messages;
+    UiFixture m_ui;
 
 private slots:
     void initTestCase()
@@ -79,14 +78,14 @@ private slots:
 
     void previewPrintsThePageOnTheQueue()
     {
-        TMyPreview preview;
+        TMyPreview preview(m_ui.context());
         preview.setStream(recordTestPage(QStringLiteral("Cups Farm Title")));
         preview.show();
         preview.action(QStringLiteral("PrintPage"))->trigger();
         const QStringList files = waitForPdfs(1);
         QCOMPARE(files.size(), 1);
         QCOMPARE(pdfText(QDir(outFolder()).filePath(files.first())), QStringLiteral("Cups Farm Title"));
-        QVERIFY(m_messages.shown.isEmpty());
+        QVERIFY(m_ui.messages.shown.isEmpty());
     }
 
     // The whole road of a print: options, the rendered page, its preview
@@ -95,24 +94,15 @@ private slots:
     {
         PuzzleBuilder puzzle(10, 10, "Printed Farm");
         puzzle.place("COW", 1, 1, Right, "Says moo").place("HORSE", 3, 2, Down, "Pulls a cart").fill();
-        TMyReport form(puzzle.record());
-        ModalScript script({
-            {"ReportForm",
-             [](QWidget* status) {
-                 auto* button = status->findChild<QPushButton*>("Button");
-                 if (button->text() != "OK")
-                     return false;
-                 ModalScript::later([button] { button->click(); });
-                 return true;
-             }},
+        TMyReport form(puzzle.record(), m_ui.context());
+        ModalDriver script({
+            {"ReportForm", [](QWidget* status) { status->findChild<QPushButton*>("Button")->click(); },
+             [](QWidget* status) { return status->findChild<QPushButton*>("Button")->text() == "OK"; }},
             {"MyPreview",
              [](QWidget* window) {
                  auto* preview = static_cast<TMyPreview*>(window);
-                 ModalScript::later([preview] {
-                     preview->action("PrintPage")->trigger();
-                     preview->action("Exit")->trigger();
-                 });
-                 return true;
+                 preview->action("PrintPage")->trigger();
+                 preview->action("Exit")->trigger();
              }},
         });
         form.show();
@@ -127,17 +117,16 @@ private slots:
 
     void multipleCopiesGoAsOneJob()
     {
-        TMyPreview preview;
+        TMyPreview preview(m_ui.context());
         preview.setStream(recordTestPage(QStringLiteral("Three Copies")));
         preview.show();
         QVERIFY(preview.MyFilePrinter().largestCopyCount() > 3);
-        QTimer::singleShot(0, [] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            QVERIFY(dialog);
-            dialog->findChild<QLineEdit*>(QStringLiteral("Copies"))->setText(QStringLiteral("3"));
-            dialog->findChild<QPushButton*>(QStringLiteral("OkButton"))->click();
-        });
+        ModalDriver copies({{"NumCopies", [](QWidget* dialog) {
+                                 dialog->findChild<QLineEdit*>(QStringLiteral("Copies"))->setText(QStringLiteral("3"));
+                                 dialog->findChild<QPushButton*>(QStringLiteral("OkButton"))->click();
+                             }}});
         preview.action(QStringLiteral("PrintMultiple"))->trigger();
+        QVERIFY(copies.finished());
         const QStringList files = waitForPdfs(1);
         // cups-pdf writes one file per job.
         QCOMPARE(files.size(), 1);
@@ -145,6 +134,12 @@ private slots:
     }
 };
 
-QTEST_MAIN(CupsPrintTest)
+int main(int argc, char** argv)
+{
+    chooseOffscreenPlatform();
+    QApplication app(argc, argv);
+    CupsPrintTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 
 #include "cups_print_test.moc"

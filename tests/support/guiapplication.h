@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/offscreen.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 
@@ -10,8 +12,7 @@ inline void ensureGuiApplication()
 {
     if (QCoreApplication::instance())
         return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    chooseOffscreenPlatform();
     static int argc = 1;
     static char name[] = "tests";
     static char* argv[] = {name, nullptr};

@@ -1,5 +1,7 @@
 #include "ui/uitestmain.h"
 
+#include "support/offscreen.h"
+
 #include <QApplication>
 #include <QTest>
 
@@ -23,7 +25,7 @@ int registerUiTest(std::function<QObject*()> factory)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    chooseOffscreenPlatform();
     QApplication app(argc, argv);
     int failedObjects = 0;
     int passedObjects = 0;

@@ -1,26 +1,24 @@
 #include "generate/ui/blowupdialog.h"
 
-#include "app/globals.h"
 #include "generate/candidatedrawing.h"
 #include "generate/ui/candidatepicture.h"
+#include "widgets/dialoghelper.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <cmath>
-
 namespace {
 constexpr int kPictureSide = 411;
 }
 
-TBlowItUp::TBlowItUp(const PuzzleRecord& candidate, const QString& caption, QWidget* parent)
+TBlowItUp::TBlowItUp(const PuzzleRecord& candidate, const QString& caption, const DialogContext& context,
+                     QWidget* parent)
     : QDialog(parent), m_candidate(std::make_unique<PuzzleRecord>(candidate))
 {
     setObjectName(QStringLiteral("BlowItUp"));
     setWindowTitle(caption);
-    const int side = static_cast<int>(std::lround(kPictureSide * globals().screenScale));
-    m_picture = new CandidatePicture(side, this);
+    m_picture = new CandidatePicture(context.scaled(kPictureSide), this);
     m_picture->setObjectName(QStringLiteral("PuzzImage1"));
     DrawAPuzzle(m_picture->image(), *m_candidate, palette().color(QPalette::Button));
 

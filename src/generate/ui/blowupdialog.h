@@ -7,6 +7,7 @@
 #include <memory>
 
 class CandidatePicture;
+struct DialogContext;
 
 // The enlarged view of one candidate: its own copy of the record drawn into
 // a 411 x 411 picture (times the screen scale), closed with "E&xit" or
@@ -14,7 +15,8 @@ class CandidatePicture;
 class TBlowItUp : public QDialog {
     Q_OBJECT
 public:
-    TBlowItUp(const PuzzleRecord& candidate, const QString& caption, QWidget* parent = nullptr);
+    TBlowItUp(const PuzzleRecord& candidate, const QString& caption, const DialogContext& context,
+              QWidget* parent = nullptr);
 
     CandidatePicture* picture() const { return m_picture; }
 

@@ -1,6 +1,5 @@
 #include "generate/ui/createdpuzzledialog.h"
 
-#include "app/globals.h"
 #include "base/messageservice.h"
 #include "generate/candidatedrawing.h"
 #include "generate/candidatereview.h"
@@ -9,6 +8,7 @@
 #include "generate/ui/blowupdialog.h"
 #include "generate/ui/candidatepicture.h"
 #include "storage/collectionfile.h"
+#include "storage/settings.h"
 #include "widgets/dialoghelper.h"
 #include "wordlist/badwordlist.h"
 #include "wordlist/hiddenphrase.h"
@@ -22,8 +22,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include <cmath>
 
 namespace {
 
@@ -48,8 +46,9 @@ QListWidget* namedList(const QString& name, QWidget* parent)
 
 } // namespace
 
-TCreatedPuzzle::TCreatedPuzzle(CandidateSlots& candidates, int listWordCount, QWidget* parent)
-    : QDialog(parent), m_slots(candidates), m_listWordCount(listWordCount)
+TCreatedPuzzle::TCreatedPuzzle(CandidateSlots& candidates, int listWordCount, EditedPuzzle puzzle,
+                               const DialogContext& context, QWidget* parent)
+    : QDialog(parent), m_slots(candidates), m_listWordCount(listWordCount), m_puzzle(puzzle), m_context(context)
 {
     setObjectName(QStringLiteral("CreatedPuzzle"));
     setWindowTitle(QStringLiteral("Created Puzzle"));
@@ -57,7 +56,7 @@ TCreatedPuzzle::TCreatedPuzzle(CandidateSlots& candidates, int listWordCount, QW
     auto* pictures = new QGridLayout;
     pictures->setHorizontalSpacing(17);
     pictures->setVerticalSpacing(4);
-    const int side = static_cast<int>(std::lround(kPictureSide * globals().screenScale));
+    const int side = m_context.scaled(kPictureSide);
     for (int n = 1; n <= CandidateSlots::Count; ++n) {
         auto* label = namedLabel(QStringLiteral("BFLabel%1").arg(n), this);
         label->setText(slotCaption(n));
@@ -198,8 +197,8 @@ void TCreatedPuzzle::PuzzImageDblClick(int n)
 {
     if (n < 1 || n > CandidateSlots::Count || m_slots.slot(n).isEmpty())
         return;
-    TBlowItUp blowUp(m_slots.slot(n).record, slotCaption(n), this);
-    showDialog(blowUp);
+    TBlowItUp blowUp(m_slots.slot(n).record, slotCaption(n), m_context, this);
+    showDialog(blowUp, m_context);
 }
 
 void TCreatedPuzzle::SaveClick()
@@ -209,7 +208,7 @@ void TCreatedPuzzle::SaveClick()
     runReportingIoErrors([this] {
         const BadWordList badList = BadWordList::loadUpperCased();
         const FillChoice choice{m_includeHidden->isChecked(), m_hiddenPhrase->text()};
-        PuzzleRecord& record = *globals().currentPuzzle;
+        PuzzleRecord& record = m_puzzle.record;
         switch (prepareCandidateSave(record, m_slots.slot(m_selected), m_listWordCount, choice, badList)) {
         case SaveDecision::Write:
             break;
@@ -220,8 +219,7 @@ void TCreatedPuzzle::SaveClick()
         case SaveDecision::NoCandidate:
             return;
         }
-        const qint64 at = writePuzzle(globals().settings.misc.lastGroup, record,
-                                      globals().newPuzzle ? -1 : globals().recordIndex);
+        const qint64 at = writePuzzle(m_context.settings.misc.lastGroup, record, m_puzzle.saveIndex());
         if (at < 0) {
             showError(QStringLiteral("Unable to save puzzle."));
             reject();

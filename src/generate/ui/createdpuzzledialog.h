@@ -1,5 +1,8 @@
 #pragma once
 
+#include "storage/editedpuzzle.h"
+#include "widgets/dialoghelper.h"
+
 #include <QDialog>
 
 #include <array>
@@ -15,16 +18,17 @@ class QPushButton;
 // "Created Puzzle": the review after a generation run. Shows the four
 // candidate slots, lists the included and excluded words of the selected
 // one, offers a hidden phrase for its free cells, and saves it as the
-// program's current puzzle: the record is completed in the current puzzle
-// buffer and written to the current collection (appended for a new puzzle,
-// else at the puzzle's own index). A slot without a candidate can be neither
-// selected nor saved.
+// puzzle being edited: the record is completed in that puzzle's buffer and
+// written to the current collection (appended for a new puzzle, else at the
+// puzzle's own index). A slot without a candidate can be neither selected
+// nor saved.
 class TCreatedPuzzle : public QDialog {
     Q_OBJECT
 public:
-    // listWordCount: the current puzzle's WordCount before the run (the
+    // listWordCount: the edited puzzle's WordCount before the run (the
     // number of words in the editor's list).
-    TCreatedPuzzle(CandidateSlots& candidates, int listWordCount, QWidget* parent = nullptr);
+    TCreatedPuzzle(CandidateSlots& candidates, int listWordCount, EditedPuzzle puzzle, const DialogContext& context,
+                   QWidget* parent = nullptr);
 
     // True once the puzzle was written; the dialog then closed with accept().
     bool saved() const { return m_saved; }
@@ -51,6 +55,8 @@ private:
 
     CandidateSlots& m_slots;
     int m_listWordCount;
+    EditedPuzzle m_puzzle;
+    DialogContext m_context;
     int m_selected = 0;
     bool m_saved = false;
 

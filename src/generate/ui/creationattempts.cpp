@@ -1,25 +1,19 @@
 #include "generate/ui/creationattempts.h"
 
-#include "app/globals.h"
-
 #include <QApplication>
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
-
-#include <cmath>
 
 namespace {
 
 const QString kAbort = QStringLiteral("&Abort");
 const QString kOk = QStringLiteral("&Ok");
 
-int scaled(int value) { return static_cast<int>(std::lround(value * globals().screenScale)); }
-
 } // namespace
 
-TCreationAttempts::TCreationAttempts(GenerationContext& context, QWidget* parent)
-    : QDialog(parent), m_context(context)
+TCreationAttempts::TCreationAttempts(GenerationContext& context, const DialogContext& dialogContext, QWidget* parent)
+    : QDialog(parent), m_context(context), m_dialogContext(dialogContext)
 {
     setObjectName(QStringLiteral("CreationAttempts"));
     setWindowTitle(QStringLiteral("Building Puzzles"));
@@ -93,6 +87,6 @@ void TCreationAttempts::paintEvent(QPaintEvent* event)
     painter.setBackgroundMode(Qt::OpaqueMode);
     const int x1 = m_lines[0].contains(QLatin1String("Aborted")) ? 25 : 75;
     const QFontMetrics metrics(font());
-    painter.drawText(scaled(x1), scaled(20) + metrics.ascent(), m_lines[0]);
-    painter.drawText(scaled(115), scaled(45) + metrics.ascent(), m_lines[1]);
+    painter.drawText(m_dialogContext.scaled(x1), m_dialogContext.scaled(20) + metrics.ascent(), m_lines[0]);
+    painter.drawText(m_dialogContext.scaled(115), m_dialogContext.scaled(45) + metrics.ascent(), m_lines[1]);
 }

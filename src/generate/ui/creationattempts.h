@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generate/generatepuzzles.h"
+#include "widgets/dialoghelper.h"
 
 #include <QDialog>
 
@@ -12,7 +13,7 @@ class QPushButton;
 class TCreationAttempts : public QDialog, private GenerationObserver {
     Q_OBJECT
 public:
-    explicit TCreationAttempts(GenerationContext& context, QWidget* parent = nullptr);
+    TCreationAttempts(GenerationContext& context, const DialogContext& dialogContext, QWidget* parent = nullptr);
 
     const QString& progressLine1() const { return m_lines[0]; }
     const QString& progressLine2() const { return m_lines[1]; }
@@ -37,6 +38,7 @@ private:
     void completed() override;
 
     GenerationContext& m_context;
+    DialogContext m_dialogContext;
     GenerationResult m_result;
     QPushButton* m_button;
     QString m_lines[2];

@@ -1,9 +1,9 @@
 #include "generate/ui/generationrun.h"
 
-#include "app/globals.h"
 #include "base/messageservice.h"
 #include "generate/ui/createdpuzzledialog.h"
 #include "generate/ui/creationattempts.h"
+#include "storage/settings.h"
 #include "widgets/dialoghelper.h"
 #include "wordlist/badwordlist.h"
 
@@ -25,22 +25,23 @@ public:
 
 } // namespace
 
-bool runGenerationAndReview(QWidget* parent)
+bool runGenerationAndReview(QWidget* parent, const DialogContext& context, EditedPuzzle puzzle,
+                            const ShapeRecord& shape, CandidateSlots& candidates)
 {
-    Globals& g = globals();
     BadWordList badList;
     if (!runReportingIoErrors([&] { badList = BadWordList::loadUpperCased(); }))
         return false;
-    GenerationContext context{*g.currentPuzzle, g.currentShape, g.settings.create, *g.candidates, badList};
-    const int listWordCount = g.currentPuzzle->wordCount();
-    if (g.settings.create.attempts < 2) {
+    const GenerationSettings& settings = context.settings.create;
+    GenerationContext generation{puzzle.record, shape, settings, candidates, badList};
+    const int listWordCount = puzzle.record.wordCount();
+    if (settings.attempts < 2) {
         BusyCursorObserver observer;
-        GeneratePuzzles(context, observer);
+        GeneratePuzzles(generation, observer);
     } else {
-        TCreationAttempts form(context, parent);
-        showDialog(form);
+        TCreationAttempts form(generation, context, parent);
+        showDialog(form, context);
     }
-    TCreatedPuzzle review(*g.candidates, listWordCount, parent);
-    showDialog(review);
+    TCreatedPuzzle review(candidates, listWordCount, puzzle, context, parent);
+    showDialog(review, context);
     return review.saved();
 }

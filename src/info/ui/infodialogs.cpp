@@ -24,7 +24,7 @@ QLabel* wrappedLabel(const QString& text, QWidget* parent)
 
 } // namespace
 
-bool showTipOfTheDay(QWidget* parent, bool showAtStartup)
+bool showTipOfTheDay(QWidget* parent, const DialogContext& context, bool showAtStartup)
 {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("TipOfTheDay"));
@@ -62,11 +62,11 @@ bool showTipOfTheDay(QWidget* parent, bool showAtStartup)
         tip->setText(tipsOfTheDay().at(index));
     });
     QObject::connect(close, &QPushButton::clicked, &dialog, &QDialog::accept);
-    showDialog(dialog);
+    showDialog(dialog, context);
     return showTips->isChecked();
 }
 
-void showUserManualNotice(QWidget* parent)
+void showUserManualNotice(QWidget* parent, const DialogContext& context)
 {
     QDialog dialog(parent);
     dialog.setWindowTitle(QStringLiteral("User Manual"));
@@ -84,10 +84,10 @@ void showUserManualNotice(QWidget* parent)
         openHelp(QStringLiteral("USER MANUAL"));
         dialog.accept();
     });
-    showDialog(dialog);
+    showDialog(dialog, context);
 }
 
-void showAboutBox(QWidget* parent)
+void showAboutBox(QWidget* parent, const DialogContext& context)
 {
     QDialog dialog(parent);
     dialog.setWindowTitle(QStringLiteral("About Quillmaze"));
@@ -105,5 +105,5 @@ void showAboutBox(QWidget* parent)
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
     layout->addWidget(buttons);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    showDialog(dialog);
+    showDialog(dialog, context);
 }

@@ -1,6 +1,5 @@
 #include "pagelayout/ui/extractdialog.h"
 
-#include "app/globals.h"
 #include "base/ansi.h"
 #include "base/messageservice.h"
 
@@ -9,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TExtractAPuzzle::TExtractAPuzzle(PageLayoutList& list, QWidget* parent)
-    : QDialog(parent), m_list(list), m_collectionPath(globals().settings.misc.lastGroup)
+TExtractAPuzzle::TExtractAPuzzle(PageLayoutList& list, const QString& collectionPath, QWidget* parent)
+    : QDialog(parent), m_list(list), m_collectionPath(collectionPath)
 {
     setObjectName(QStringLiteral("ExtractAPuzzle"));
     setWindowTitle(QStringLiteral("Extract Page Layout From Puzzle"));

@@ -1,11 +1,11 @@
 #include "pagelayout/ui/listpagesdialog.h"
 
-#include "app/globals.h"
 #include "base/ansi.h"
 #include "base/messageservice.h"
 #include "pagelayout/layoutthumbnail.h"
 #include "pagelayout/ui/extractdialog.h"
 #include "pagelayout/ui/layoutthumbnailview.h"
+#include "storage/settings.h"
 #include "widgets/dialoghelper.h"
 #include "widgets/filechooser.h"
 
@@ -31,13 +31,12 @@ PageDesigner& installedDesigner()
     return designer;
 }
 
-MiscSettings& misc() { return globals().settings.misc; }
-
 } // namespace
 
 void setPageDesigner(PageDesigner designer) { installedDesigner() = std::move(designer); }
 
-TListPages::TListPages(LayoutListMode mode, QWidget* parent) : QDialog(parent), m_list(mode)
+TListPages::TListPages(LayoutListMode mode, const DialogContext& context, QWidget* parent)
+    : QDialog(parent), m_context(context), m_list(mode, context.settings.pageLayout.defaultPage)
 {
     setObjectName(QStringLiteral("ListPages"));
     setWindowTitle(QStringLiteral("Puzzle Page Layouts"));
@@ -231,11 +230,11 @@ void TListPages::ImportClick()
     request.title = QStringLiteral("Import Page Layouts");
     request.filter = kLayoutFilter;
     request.defaultExtension = kLayoutExtension;
-    request.initialPath = misc().lastImportLayoutFile;
+    request.initialPath = m_context.settings.misc.lastImportLayoutFile;
     const QString path = chooseFile(this, request);
     if (path.isEmpty())
         return;
-    misc().lastImportLayoutFile = path;
+    m_context.settings.misc.lastImportLayoutFile = path;
     runReportingIoErrors([&] { m_list.importFrom(path); });
     showList();
 }
@@ -249,33 +248,33 @@ void TListPages::ExportClick()
     request.title = QStringLiteral("Export Page Layouts");
     request.filter = kLayoutFilter;
     request.defaultExtension = kLayoutExtension;
-    request.initialPath = misc().lastExportLayoutFile;
+    request.initialPath = m_context.settings.misc.lastExportLayoutFile;
     request.overwritePrompt = true;
     const QString path = chooseFile(this, request);
     if (path.isEmpty())
         return;
-    misc().lastExportLayoutFile = path;
+    m_context.settings.misc.lastExportLayoutFile = path;
     runReportingIoErrors([&] { m_list.exportTo(path); });
     showList();
 }
 
 void TListPages::ExtractClick()
 {
-    TExtractAPuzzle dialog(m_list, this);
-    showDialog(dialog);
+    TExtractAPuzzle dialog(m_list, m_context.settings.misc.lastGroup, this);
+    showDialog(dialog, m_context);
     showList();
 }
 
-void showPageLayoutList(QWidget* parent)
+void showPageLayoutList(QWidget* parent, const DialogContext& context)
 {
-    TListPages dialog(LayoutListMode::Library, parent);
-    showDialog(dialog);
+    TListPages dialog(LayoutListMode::Library, context, parent);
+    showDialog(dialog, context);
 }
 
-bool choosePageLayout(QWidget* parent, LayoutListMode mode, PageLayoutRecord& layout)
+bool choosePageLayout(QWidget* parent, const DialogContext& context, LayoutListMode mode, PageLayoutRecord& layout)
 {
-    TListPages dialog(mode, parent);
-    showDialog(dialog);
+    TListPages dialog(mode, context, parent);
+    showDialog(dialog, context);
     if (!dialog.layoutChosen())
         return false;
     layout = dialog.chosenLayout();

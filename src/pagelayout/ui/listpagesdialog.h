@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pagelayout/layoutlist.h"
+#include "widgets/dialoghelper.h"
 
 #include <QDialog>
 
@@ -23,14 +24,15 @@ void setPageDesigner(PageDesigner designer);
 
 // "Puzzle Page Layouts": the layout library with a miniature of the selected
 // layout and its buttons. In the library mode it only manages the library;
-// in the other modes "&Select" closes it with the chosen layout.
+// in the other modes "&Select" closes it with the chosen layout. It keeps
+// the default layout and the remembered files in the context's settings.
 class TListPages : public QDialog {
     Q_OBJECT
 public:
     static constexpr int ThumbnailWidth = 245;
     static constexpr int ThumbnailHeight = 313;
 
-    explicit TListPages(LayoutListMode mode, QWidget* parent = nullptr);
+    TListPages(LayoutListMode mode, const DialogContext& context, QWidget* parent = nullptr);
     ~TListPages() override;
 
     // True once "&Select" closed the dialog; chosenLayout() is then the
@@ -71,6 +73,7 @@ private:
     void showSelection();
     void EnableButtons();
 
+    DialogContext m_context;
     PageLayoutList m_list;
     QListWidget* m_pageList = nullptr;
     LayoutThumbnailView* m_image = nullptr;
@@ -80,9 +83,9 @@ private:
 };
 
 // Opens the list to manage the library (Edit > Page Layout).
-void showPageLayoutList(QWidget* parent);
+void showPageLayoutList(QWidget* parent, const DialogContext& context);
 
 // Opens the list to choose a layout (the word list editor's or the print
 // options' mode); when one is chosen it is copied into `layout` and true is
 // returned.
-bool choosePageLayout(QWidget* parent, LayoutListMode mode, PageLayoutRecord& layout);
+bool choosePageLayout(QWidget* parent, const DialogContext& context, LayoutListMode mode, PageLayoutRecord& layout);

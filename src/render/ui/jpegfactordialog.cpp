@@ -1,8 +1,8 @@
 #include "render/ui/jpegfactordialog.h"
 
-#include "app/globals.h"
 #include "base/messageservice.h"
 #include "render/jpegfactor.h"
+#include "storage/settings.h"
 #include "widgets/dialoghelper.h"
 
 #include <QHBoxLayout>
@@ -48,9 +48,10 @@ void TTheJPegFactor::OkClick()
     accept();
 }
 
-void showJpegFactorDialog(QWidget* parent)
+void showJpegFactorDialog(QWidget* parent, const DialogContext& context)
 {
-    TTheJPegFactor dialog(globals().settings.reports.jpegQuality, parent);
-    if (showDialog(dialog) == QDialog::Accepted)
-        globals().settings.reports.jpegQuality = dialog.quality();
+    int& quality = context.settings.reports.jpegQuality;
+    TTheJPegFactor dialog(quality, parent);
+    if (showDialog(dialog, context) == QDialog::Accepted)
+        quality = dialog.quality();
 }

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QLineEdit;
+struct DialogContext;
 
 // "JPEG Factor": edits the JPEG compression quality 1..100.
 class TTheJPegFactor : public QDialog {
@@ -20,5 +21,5 @@ private:
     int m_quality;
 };
 
-// Shows the dialog on the program-wide quality setting and stores the result.
-void showJpegFactorDialog(QWidget* parent);
+// Shows the dialog on the context's quality setting and stores the result.
+void showJpegFactorDialog(QWidget* parent, const DialogContext& context);

@@ -1,6 +1,5 @@
 #include "render/ui/myreport.h"
 
-#include "app/globals.h"
 #include "base/messageservice.h"
 #include "pagelayout/layoutlist.h"
 #include "pagelayout/ui/layoutthumbnailview.h"
@@ -14,6 +13,7 @@
 #include "render/ui/reportform.h"
 #include "report/reportstream.h"
 #include "report/ui/printersetup.h"
+#include "storage/settings.h"
 #include "widgets/dialoghelper.h"
 #include "widgets/help.h"
 
@@ -51,10 +51,11 @@ const struct {
 
 } // namespace
 
-TMyReport::TMyReport(const PuzzleRecord& record, QWidget* parent)
+TMyReport::TMyReport(const PuzzleRecord& record, const DialogContext& context, QWidget* parent)
     : QDialog(parent)
+    , m_context(context)
     , m_copy(std::make_unique<PrintCopy>(record))
-    , m_options(PrintOptions::fromSettings(globals().settings.reports))
+    , m_options(PrintOptions::fromSettings(context.settings.reports))
 {
     setObjectName(QStringLiteral("MyReport"));
     setWindowTitle(Caption);
@@ -347,14 +348,14 @@ void TMyReport::EnableDependents()
 
 void TMyReport::saveOptions()
 {
-    m_options.toSettings(globals().settings.reports);
+    m_options.toSettings(m_context.settings.reports);
 }
 
 // ---------------------------------------------------------------- commands
 
 void TMyReport::ChangePageLayoutClick()
 {
-    if (!choosePageLayout(this, LayoutListMode::PrintOptions, m_copy->puzzle.PageLayout))
+    if (!choosePageLayout(this, m_context, LayoutListMode::PrintOptions, m_copy->puzzle.PageLayout))
         return;
     m_image->draw(m_copy->puzzle.PageLayout);
     InitPageLay();
@@ -379,7 +380,7 @@ void TMyReport::ChangeTheFont(int n)
 void TMyReport::ChangeBonusClick()
 {
     TBonusQuestion dialog(m_copy->puzzle.BonusQuest.text(), this);
-    if (showDialog(dialog) == QDialog::Accepted)
+    if (showDialog(dialog, m_context) == QDialog::Accepted)
         setBonusQuestion(m_copy->puzzle, dialog.question());
 }
 
@@ -397,14 +398,14 @@ void TMyReport::DoIt(int destination)
     {
         TReportForm status(this);
         status.prepare(destination, renderer, destination == TReportForm::ToPrinter ? nullptr : &stream);
-        showDialog(status);
+        showDialog(status, m_context);
         aborted = status.aborted();
     }
     // A run that failed is reported by the status window and leaves no page
     // to show.
     if (destination != TReportForm::ToPreview || aborted || ReportStream(stream.data()).pageCount() == 0)
         return;
-    TMyPreview preview(this);
+    TMyPreview preview(m_context, this);
     preview.setStream(stream.data(), m_copy->puzzle.Title.text());
     preview.exec();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "render/printoptions.h"
+#include "widgets/dialoghelper.h"
 
 #include <QDialog>
 
@@ -21,7 +22,7 @@ struct PuzzleRecord;
 // "Reports": prepares one stored puzzle for output. The form works on its own
 // whole copy of the puzzle record, so a layout, font or bonus question chosen
 // here changes only that copy and is dropped when the form closes; the print
-// options are the program-wide ones and take every change at once.
+// options are the context's settings and take every change at once.
 // View/Print renders the page into a report stream and opens the preview.
 class TMyReport : public QDialog {
     Q_OBJECT
@@ -30,7 +31,7 @@ public:
     static constexpr int ThumbnailWidth = 170;
     static constexpr int ThumbnailHeight = 220;
 
-    explicit TMyReport(const PuzzleRecord& record, QWidget* parent = nullptr);
+    TMyReport(const PuzzleRecord& record, const DialogContext& context, QWidget* parent = nullptr);
     ~TMyReport() override;
 
     // The form's copy of the puzzle and the options as they stand.
@@ -82,6 +83,7 @@ private:
     void EnableDependents();
     void saveOptions();
 
+    DialogContext m_context;
     std::unique_ptr<PrintCopy> m_copy;
     PrintOptions m_options;
     std::map<QString, QAbstractButton*> m_controls;

@@ -1,11 +1,11 @@
 #include "render/ui/previewwindow.h"
 
-#include "app/globals.h"
 #include "base/messageservice.h"
 #include "render/pageexport.h"
 #include "render/previewrules.h"
 #include "render/ui/jpegfactordialog.h"
 #include "render/ui/numcopiesdialog.h"
+#include "storage/settings.h"
 #include "widgets/dialoghelper.h"
 #include "widgets/filechooser.h"
 
@@ -35,12 +35,10 @@ constexpr int kMinWidth = 320;
 constexpr int kMinHeight = 240;
 constexpr int kMaxSide = 16000;
 
-ReportSettings& reports() { return globals().settings.reports; }
-MiscSettings& misc() { return globals().settings.misc; }
-
 } // namespace
 
-TMyPreview::TMyPreview(QWidget* parent, QPrinter* printer) : QDialog(parent), m_printer(printer)
+TMyPreview::TMyPreview(const DialogContext& context, QWidget* parent, QPrinter* printer)
+    : QDialog(parent), m_context(context), m_printer(printer)
 {
     initPreviewIcons();
     setObjectName(QStringLiteral("MyPreview"));
@@ -79,6 +77,9 @@ TMyPreview::TMyPreview(QWidget* parent, QPrinter* printer) : QDialog(parent), m_
 }
 
 TMyPreview::~TMyPreview() = default;
+
+ReportSettings& TMyPreview::reports() const { return m_context.settings.reports; }
+MiscSettings& TMyPreview::misc() const { return m_context.settings.misc; }
 
 void TMyPreview::setStream(const QByteArray& data, const QString& title)
 {
@@ -171,7 +172,7 @@ void TMyPreview::buildMenus()
     graphic->addSeparator();
     connect(addCommand(graphic, QStringLiteral("JpegFactor"), QStringLiteral("JPEG Compression &Factor"),
                        QStringLiteral("Ctrl+F")),
-            &QAction::triggered, this, [this] { showJpegFactorDialog(this); });
+            &QAction::triggered, this, [this] { showJpegFactorDialog(this, m_context); });
 
     QAction* html = bar->addAction(QStringLiteral("&HTML Export"));
     html->setObjectName(QStringLiteral("HtmlExport"));
@@ -245,7 +246,7 @@ void TMyPreview::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (m_started)
         return;
-    applyUserFonts(this, globals().settings);
+    applyUserFonts(this, m_context.settings);
     FormActivate();
 }
 
@@ -356,7 +357,7 @@ void TMyPreview::SBPrintClick()
 void TMyPreview::PrintMultipleClick()
 {
     TNumCopies dialog(this);
-    if (showDialog(dialog) != QDialog::Accepted)
+    if (showDialog(dialog, m_context) != QDialog::Accepted)
         return;
     const CopyJobs plan = planCopies(dialog.copies(), m_printer.largestCopyCount());
     if (!printerFree())

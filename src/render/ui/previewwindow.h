@@ -2,6 +2,7 @@
 
 #include "report/filepreview.h"
 #include "report/ui/fileprinter.h"
+#include "widgets/dialoghelper.h"
 
 #include <QDialog>
 
@@ -13,19 +14,21 @@ class QLineEdit;
 class QPrinter;
 class QScrollArea;
 class QToolButton;
+struct MiscSettings;
+struct ReportSettings;
 
 // "Puzzle Preview": shows a recorded page in a scroll box, zooms it, prints
 // it once or in copies and saves it as a bitmap, a JPEG picture or a PDF.
 // Both components replay the same recorded stream. The window opens on its
-// remembered bounds and stores them when it closes; the preview starts
-// (page 1 at zoom 100) when it is first shown.
+// bounds remembered in the context's settings and stores them when it
+// closes; the preview starts (page 1 at zoom 100) when it is first shown.
 class TMyPreview : public QDialog {
     Q_OBJECT
 public:
     static inline const QString Caption = QStringLiteral("Puzzle Preview");
 
     // printer is not owned; null prints on the program's printer.
-    explicit TMyPreview(QWidget* parent = nullptr, QPrinter* printer = nullptr);
+    explicit TMyPreview(const DialogContext& context, QWidget* parent = nullptr, QPrinter* printer = nullptr);
     ~TMyPreview() override;
 
     // The recorded report; title names the PDF document.
@@ -83,7 +86,10 @@ private:
     // The save dialog of an export, starting from and remembering lastFile.
     QString chooseExportFile(const QString& title, const QString& extension, const QString& filter,
                              QString& lastFile);
+    ReportSettings& reports() const;
+    MiscSettings& misc() const;
 
+    DialogContext m_context;
     TFilePreview m_preview;
     TFilePrinter m_printer;
     QString m_title;

@@ -1,10 +1,10 @@
 #include "shapes/ui/shapelistbox.h"
 
-#include "app/globals.h"
 #include "base/messageservice.h"
 #include "base/paths.h"
 #include "shapes/shapedrawing.h"
 #include "shapes/ui/shapeeditordialog.h"
+#include "storage/settings.h"
 #include "widgets/dialoghelper.h"
 #include "widgets/filechooser.h"
 
@@ -15,8 +15,9 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-ShapeListBox::ShapeListBox(ShapeListMode mode, int thumbnailSize, QWidget* parent)
-    : QWidget(parent), m_list(mode), m_thumbnailSize(thumbnailSize)
+ShapeListBox::ShapeListBox(ShapeListMode mode, ShapeListContext shapes, const DialogContext& context,
+                           int thumbnailSize, QWidget* parent)
+    : QWidget(parent), m_list(mode, shapes), m_context(context), m_thumbnailSize(thumbnailSize)
 {
     auto* heading = new QLabel(QStringLiteral("Puzzle Shape"), this);
     QFont headingFont = heading->font();
@@ -101,7 +102,7 @@ void ShapeListBox::refresh()
         m_image->setPixmap(blank);
     } else {
         m_image->setPixmap(QPixmap::fromImage(
-            shapeThumbnail(globals().currentShape, size, palette().color(QPalette::Button))));
+            shapeThumbnail(m_list.currentShape(), size, palette().color(QPalette::Button))));
     }
     m_box->setEnabled(m_controlsEnabled);
     for (QPushButton* button : m_buttons)
@@ -123,7 +124,7 @@ void ShapeListBox::openEditor(ShapeEditorMode mode)
     const ShapeListEntry* entry = m_list.selectedEntry();
     const int index = (mode == ShapeEditorMode::Modify && entry) ? entry->recordIndex : -1;
     TDoShapes editor(mode, m_list.editorStart(mode), index, this);
-    showDialog(editor);
+    showDialog(editor, m_context);
     if (editor.saved())
         run([this, mode, &editor] { m_list.editorSaved(mode, editor.savedIndex()); });
 }
@@ -162,7 +163,7 @@ FileDialogRequest shapeFileRequest(FileDialogRequest::Kind kind, const QString& 
 
 void ShapeListBox::ImportShapeClick()
 {
-    QString& remembered = globals().settings.misc.lastImportShapeFile;
+    QString& remembered = m_context.settings.misc.lastImportShapeFile;
     const QString path = chooseFile(this, shapeFileRequest(FileDialogRequest::Kind::Open, remembered));
     if (path.isEmpty())
         return;
@@ -174,7 +175,7 @@ void ShapeListBox::ExportShapeClick()
 {
     if (!m_list.checkExportSelection())
         return;
-    QString& remembered = globals().settings.misc.lastExportShapeFile;
+    QString& remembered = m_context.settings.misc.lastExportShapeFile;
     const QString path = chooseFile(this, shapeFileRequest(FileDialogRequest::Kind::Save, remembered));
     if (path.isEmpty())
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shapes/shapelist.h"
+#include "widgets/dialoghelper.h"
 
 #include <QWidget>
 
@@ -12,12 +13,14 @@ class QPushButton;
 // New, Modify, Copy, Delete, Import and Export: the same piece in the
 // stand-alone shapes dialog (240-pixel thumbnail) and in the word list
 // editor's shape box (148 pixels). Selecting an entry loads it into the
-// program's current shape. Child names: ShapeBox, LayoutImage, NewShape,
+// current shape of the list's context. Import and export remember their
+// files in the settings. Child names: ShapeBox, LayoutImage, NewShape,
 // ModifyShape, CopyShape, DeleteShape, ImportShape, ExportShape.
 class ShapeListBox : public QWidget {
     Q_OBJECT
 public:
-    ShapeListBox(ShapeListMode mode, int thumbnailSize, QWidget* parent = nullptr);
+    ShapeListBox(ShapeListMode mode, ShapeListContext shapes, const DialogContext& context, int thumbnailSize,
+                 QWidget* parent = nullptr);
 
     // Fills the list and selects its default entry; the host calls it when
     // it is shown.
@@ -51,6 +54,7 @@ private:
     void run(Operation&& operation);
 
     ShapeList m_list;
+    DialogContext m_context;
     int m_thumbnailSize;
     bool m_controlsEnabled = true;
     QListWidget* m_box = nullptr;

@@ -11,10 +11,11 @@ namespace {
 constexpr int kThumbnailSize = 240;
 }
 
-TSelectShapes::TSelectShapes(QWidget* parent) : QDialog(parent)
+TSelectShapes::TSelectShapes(ShapeListContext shapes, const DialogContext& context, QWidget* parent)
+    : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Shapes"));
-    m_shapes = new ShapeListBox(ShapeListMode::StandAlone, kThumbnailSize, this);
+    m_shapes = new ShapeListBox(ShapeListMode::StandAlone, shapes, context, kThumbnailSize, this);
     auto* exitButton = new QPushButton(QStringLiteral("E&xit"), this);
     exitButton->setObjectName(QStringLiteral("ExitButton"));
     exitButton->setAutoDefault(false);
@@ -38,8 +39,8 @@ void TSelectShapes::showEvent(QShowEvent* event)
     }
 }
 
-void showShapesDialog(QWidget* parent)
+void showShapesDialog(QWidget* parent, const DialogContext& context, ShapeListContext shapes)
 {
-    TSelectShapes dialog(parent);
-    showDialog(dialog);
+    TSelectShapes dialog(shapes, context, parent);
+    showDialog(dialog, context);
 }

@@ -1,15 +1,18 @@
 #pragma once
 
+#include "shapes/shapelist.h"
+
 #include <QDialog>
 
 class ShapeListBox;
+struct DialogContext;
 
 // "Shapes": the shape library on its own, opened from the main window's
 // Edit menu. Browsing here changes the current shape but not "Last Shape".
 class TSelectShapes : public QDialog {
     Q_OBJECT
 public:
-    explicit TSelectShapes(QWidget* parent = nullptr);
+    TSelectShapes(ShapeListContext shapes, const DialogContext& context, QWidget* parent = nullptr);
 
     ShapeListBox* shapeBox() const { return m_shapes; }
 
@@ -22,4 +25,4 @@ private:
 };
 
 // Shows the shapes dialog modally (the main window's "Puzzle Shape" command).
-void showShapesDialog(QWidget* parent);
+void showShapesDialog(QWidget* parent, const DialogContext& context, ShapeListContext shapes);

@@ -75,10 +75,10 @@ void TChangeThePhrase::OkButtonClick()
     accept();
 }
 
-void changeHiddenPhrase(QWidget* parent, PuzzleRecord& puzzle)
+void changeHiddenPhrase(QWidget* parent, const DialogContext& context, PuzzleRecord& puzzle)
 {
     TChangeThePhrase dialog(puzzle, parent);
-    showDialog(dialog);
+    showDialog(dialog, context);
     if (!dialog.accepted())
         return;
     puzzle.IncludeHidden = dialog.puzzle().IncludeHidden;

@@ -9,6 +9,7 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+struct DialogContext;
 
 // "Hidden Puzzle Phrase": replaces the fill of a saved puzzle's free cells by
 // a phrase or by new random letters. Works on a copy of the puzzle; after
@@ -39,4 +40,4 @@ private:
 
 // Opens the dialog on the current puzzle and takes its fill back when it is
 // accepted.
-void changeHiddenPhrase(QWidget* parent, PuzzleRecord& puzzle);
+void changeHiddenPhrase(QWidget* parent, const DialogContext& context, PuzzleRecord& puzzle);

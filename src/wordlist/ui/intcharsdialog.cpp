@@ -1,7 +1,7 @@
 #include "wordlist/ui/intcharsdialog.h"
 
-#include "app/globals.h"
 #include "base/ansi.h"
+#include "storage/settings.h"
 #include "widgets/dialoghelper.h"
 #include "wordlist/intchars.h"
 
@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TDoIntChars::TDoIntChars(QWidget* parent) : QDialog(parent)
+TDoIntChars::TDoIntChars(std::array<QString, 12>& keys, QWidget* parent) : QDialog(parent), m_keys(keys)
 {
     setObjectName(QStringLiteral("DoIntChars"));
     setWindowTitle(QStringLiteral("International Characters"));
@@ -30,14 +30,13 @@ TDoIntChars::TDoIntChars(QWidget* parent) : QDialog(parent)
     layout->addWidget(frame);
 
     auto* grid = new QGridLayout;
-    const auto& keys = globals().settings.create.intKeys;
     for (int k = 1; k <= 12; ++k) {
         auto* box = new QComboBox(this);
         box->setObjectName(QStringLiteral("ComboBox%1").arg(k));
         box->setMaxVisibleItems(12);
         for (int code = kIntCharFirstCode; code < kIntCharFirstCode + kIntCharCount; ++code)
             box->addItem(QString(ansiCharToUnicode(static_cast<unsigned char>(code))));
-        box->setCurrentIndex(intKeyListPosition(keys[k - 1]));
+        box->setCurrentIndex(intKeyListPosition(m_keys[k - 1]));
         m_boxes[k - 1] = box;
         const int row = (k - 1) % 6;
         const int column = k <= 6 ? 0 : 2;
@@ -54,14 +53,13 @@ TDoIntChars::TDoIntChars(QWidget* parent) : QDialog(parent)
 
 void TDoIntChars::OkButtonClick()
 {
-    auto& keys = globals().settings.create.intKeys;
     for (int k = 1; k <= 12; ++k)
-        keys[k - 1] = intKeySettingForPosition(m_boxes[k - 1]->currentIndex());
+        m_keys[k - 1] = intKeySettingForPosition(m_boxes[k - 1]->currentIndex());
     accept();
 }
 
-void showIntCharsDialog(QWidget* parent)
+void showIntCharsDialog(QWidget* parent, const DialogContext& context)
 {
-    TDoIntChars dialog(parent);
-    showDialog(dialog);
+    TDoIntChars dialog(context.settings.create.intKeys, parent);
+    showDialog(dialog, context);
 }

@@ -1,15 +1,15 @@
 #include "wordlist/ui/wordlisteditor.h"
 
-#include "app/globals.h"
 #include "base/ansi.h"
 #include "base/latin1.h"
 #include "base/messageservice.h"
 #include "base/paths.h"
-#include "generate/ui/generationrun.h"
 #include "pagelayout/ui/layoutthumbnailview.h"
 #include "pagelayout/ui/listpagesdialog.h"
 #include "shapes/ui/shapelistbox.h"
+#include "shapes/shaperecord.h"
 #include "storage/collectionfile.h"
+#include "storage/settings.h"
 #include "widgets/dialoghelper.h"
 #include "wordlist/intchars.h"
 #include "wordlist/ui/arrowicons.h"
@@ -46,9 +46,6 @@ constexpr int kColClue = 3;
 constexpr int kRowHeight = 18;
 constexpr std::array<int, 4> kColumnWidths = {24, 12, 100, 253};
 
-Settings& settings() { return globals().settings; }
-PuzzleRecord& record() { return *globals().currentPuzzle; }
-
 QString cellText(const QTableWidget* grid, int row, int column)
 {
     const QTableWidgetItem* item = grid->item(row - 1, column);
@@ -81,12 +78,11 @@ QPushButton* makeButton(const QString& caption, const QString& name, QWidget* pa
     return button;
 }
 
-int scaled(int value) { return static_cast<int>(std::lround(value * globals().screenScale)); }
-
 } // namespace
 
-TWordList::TWordList(const QString& caption, QList<QByteArray> categories, QWidget* parent)
-    : QDialog(parent), m_modify(!globals().newPuzzle), m_categories(std::move(categories))
+TWordList::TWordList(const QString& caption, QList<QByteArray> categories, WordListSession session, QWidget* parent)
+    : QDialog(parent), m_session(std::move(session)), m_modify(!m_session.puzzle.newPuzzle),
+      m_categories(std::move(categories))
 {
     setObjectName(QStringLiteral("WordList"));
     setWindowTitle(caption);
@@ -123,7 +119,8 @@ void TWordList::buildControls()
     layout->addWidget(buildWordArea(), 1);
 
     auto* middle = new QHBoxLayout;
-    m_shapes = new ShapeListBox(m_modify ? ShapeListMode::EditorModify : ShapeListMode::EditorNew, 148, this);
+    m_shapes = new ShapeListBox(m_modify ? ShapeListMode::EditorModify : ShapeListMode::EditorNew,
+                                {m_session.shape, settings().create.lastShape, &record()}, m_session.context, 148, this);
     auto* shapeFrame = new QGroupBox(this);
     auto* shapeLayout = new QVBoxLayout(shapeFrame);
     shapeLayout->setContentsMargins(4, 4, 4, 4);
@@ -289,8 +286,8 @@ QWidget* TWordList::buildOptions()
     m_shrink->setObjectName(QStringLiteral("AutoShrink"));
     layout->addWidget(m_shrink);
     layout->addStretch();
-    connect(m_track, &QSlider::valueChanged, this, [](int value) { settings().create.integration = value; });
-    connect(m_shrink, &QCheckBox::clicked, this, [](bool on) { settings().create.shrink = on; });
+    connect(m_track, &QSlider::valueChanged, this, [this](int value) { settings().create.integration = value; });
+    connect(m_shrink, &QCheckBox::clicked, this, [this](bool on) { settings().create.shrink = on; });
     return box;
 }
 
@@ -320,7 +317,7 @@ void TWordList::showEvent(QShowEvent* event)
 
 void TWordList::FormShow()
 {
-    prepareDialog(*this);
+    prepareDialog(*this, m_session.context);
     const int top = y() < 16 ? 0 : y() - 15;
     move(x(), top);
 
@@ -373,12 +370,12 @@ void TWordList::AdjustWordClues()
     m_grid->setColumnHidden(kColClue, !clues);
     int width = 0;
     for (int column = 0; column < 4; ++column) {
-        m_grid->setColumnWidth(column, scaled(kColumnWidths[column]));
+        m_grid->setColumnWidth(column, m_session.context.scaled(kColumnWidths[column]));
         if (column != kColClue || clues)
-            width += scaled(kColumnWidths[column]);
+            width += m_session.context.scaled(kColumnWidths[column]);
     }
     m_grid->setFixedWidth(width + m_grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * m_grid->frameWidth() + 4);
-    m_grid->verticalHeader()->setDefaultSectionSize(scaled(kRowHeight));
+    m_grid->verticalHeader()->setDefaultSectionSize(m_session.context.scaled(kRowHeight));
     fillGridFromRecord();
 }
 
@@ -421,7 +418,7 @@ bool TWordList::SaveIt()
 {
     qint64 written = -1;
     const bool ok = runReportingIoErrors(
-        [&] { written = writePuzzle(settings().misc.lastGroup, record(), globals().recordIndex); });
+        [&] { written = writePuzzle(settings().misc.lastGroup, record(), m_session.puzzle.recordIndex); });
     if (ok && written < 0)
         showError(QStringLiteral("Unable to save puzzle."));
     m_saved = ok && written >= 0;
@@ -463,14 +460,14 @@ void TWordList::CreateItClick()
         return;
     }
     settings().create.attempts = attempts;
-    record().GridCols = static_cast<std::int16_t>(globals().currentShape.width());
-    record().GridRows = static_cast<std::int16_t>(globals().currentShape.height());
+    record().GridCols = static_cast<std::int16_t>(m_session.shape.width());
+    record().GridRows = static_cast<std::int16_t>(m_session.shape.height());
     SetValues();
     if (auto problem = checkWordLengths(record(), rows)) {
         showProblem(*problem);
         return;
     }
-    if (runGenerationAndReview(this)) {
+    if (m_session.createPuzzles && m_session.createPuzzles(this)) {
         m_saved = true;
         accept();
     }
@@ -557,13 +554,13 @@ void TWordList::drawLayoutThumbnail() { m_layoutImage->draw(record().PageLayout)
 
 void TWordList::ChangeLayoutClick()
 {
-    if (choosePageLayout(this, LayoutListMode::WordListEditor, record().PageLayout))
+    if (choosePageLayout(this, m_session.context, LayoutListMode::WordListEditor, record().PageLayout))
         drawLayoutThumbnail();
 }
 
-void TWordList::ChangePhraseClick() { changeHiddenPhrase(this, record()); }
+void TWordList::ChangePhraseClick() { changeHiddenPhrase(this, m_session.context, record()); }
 
-void TWordList::IntCharButtonClick() { showIntCharsDialog(this); }
+void TWordList::IntCharButtonClick() { showIntCharsDialog(this, m_session.context); }
 
 void TWordList::typeInternationalCharacter(int k)
 {
@@ -584,9 +581,10 @@ void TWordList::typeInternationalCharacter(int k)
         edit->insert(QString(*ch));
 }
 
-bool showWordListEditor(QWidget* parent, const QString& caption, const QList<QByteArray>& categories)
+bool showWordListEditor(QWidget* parent, const WordListSession& session, const QString& caption,
+                        const QList<QByteArray>& categories)
 {
-    TWordList editor(caption, categories, parent);
+    TWordList editor(caption, categories, session, parent);
     editor.exec();
     return editor.saved();
 }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "storage/editedpuzzle.h"
+#include "widgets/dialoghelper.h"
 #include "wordlist/wordentries.h"
 
 #include <QDialog>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -17,17 +20,31 @@ class QTableWidget;
 class QToolButton;
 class LayoutThumbnailView;
 class ShapeListBox;
+struct Settings;
+struct ShapeRecord;
+
+// What the word list editor works on, all of it owned by its caller.
+struct WordListSession {
+    DialogContext context;
+    EditedPuzzle puzzle;
+    // The current shape, chosen in the editor's shape box.
+    ShapeRecord& shape;
+    // Create: runs the generation on the puzzle and then the candidate
+    // review; true when the review saved the puzzle.
+    std::function<bool(QWidget* parent)> createPuzzles;
+};
 
 // "Word List Input": title, category, up to 330 words and clues, bonus
-// question, shape, page layout and generation settings of the current
-// puzzle (globals().currentPuzzle). New mode (a new puzzle or a copy) ends by
-// Create and a save in the candidate review; modify mode locks words, shape
-// and generation settings and stores the record in place with Save.
+// question, shape, page layout and generation settings of the puzzle being
+// edited. New mode (a new puzzle or a copy) ends by Create and a save in the
+// candidate review; modify mode locks words, shape and generation settings
+// and stores the record in place with Save.
 class TWordList : public QDialog {
     Q_OBJECT
 public:
     // categories: the current collection's categories, offered in the combo box.
-    TWordList(const QString& caption, QList<QByteArray> categories, QWidget* parent = nullptr);
+    TWordList(const QString& caption, QList<QByteArray> categories, WordListSession session,
+              QWidget* parent = nullptr);
     ~TWordList() override;
 
     bool isModifyMode() const { return m_modify; }
@@ -71,7 +88,10 @@ private:
     void drawLayoutThumbnail();
     void lockForModify();
     void setDirection(int direction, bool on);
+    Settings& settings() const { return m_session.context.settings; }
+    PuzzleRecord& record() const { return m_session.puzzle.record; }
 
+    WordListSession m_session;
     bool m_modify = false;
     QList<QByteArray> m_categories;
     bool m_saved = false;
@@ -105,6 +125,7 @@ private:
     QPushButton* m_exit = nullptr;
 };
 
-// Opens the editor on the current puzzle with the given caption; returns
+// Opens the editor on the session's puzzle with the given caption; returns
 // whether a puzzle was saved.
-bool showWordListEditor(QWidget* parent, const QString& caption, const QList<QByteArray>& categories);
+bool showWordListEditor(QWidget* parent, const WordListSession& session, const QString& caption,
+                        const QList<QByteArray>& categories);

@@ -1,4 +1,3 @@
-#include "app/globals.h"
 #include "base/messageservice.h"
 #include "pagelayout/layoutfile.h"
 #include "pagelayout/layoutlibrary.h"
@@ -57,10 +56,9 @@ QByteArray layoutFileBytes(const PageLayoutRecord& layout, const QByteArray& sig
 // Each test works in its own program directory with the default layout at 0.
 class LayoutListTest : public ::testing::Test {
 protected:
-    void SetUp() override { globals().settings.pageLayout.defaultPage = 0; }
-
     TestFolders folders;
     RecordingMessages messages;
+    int defaultPage = 0; // the "Default Page" setting
 };
 
 } // namespace
@@ -87,7 +85,7 @@ TEST(LayoutListText, NamedAndCustomPaper)
 
 TEST_F(LayoutListTest, LoadSortsCaseInsensitivelyAndWarnsWhenEmpty)
 {
-    PageLayoutList list(LayoutListMode::Library);
+    PageLayoutList list(LayoutListMode::Library, defaultPage);
     list.show();
     EXPECT_TRUE(list.isEmpty());
     EXPECT_FALSE(list.hasSelection());
@@ -96,7 +94,7 @@ TEST_F(LayoutListTest, LoadSortsCaseInsensitivelyAndWarnsWhenEmpty)
     EXPECT_EQ(messages.lastText(), QStringLiteral("No saved page layouts could be found."));
 
     writeLibrary({"beta", "Alpha", "gamma", "ALPHA"});
-    globals().settings.pageLayout.defaultPage = 2;
+    defaultPage = 2;
     list.show();
     EXPECT_EQ(texts(list), (QList<QByteArray>{"Alpha (Letter)", "ALPHA (Letter)", "beta (Letter)",
                                               "gamma (Letter)  <<DEFAULT>>"}));
@@ -111,8 +109,8 @@ TEST_F(LayoutListTest, LoadSortsCaseInsensitivelyAndWarnsWhenEmpty)
 TEST_F(LayoutListTest, DeleteKeepsTheDefaultIndexSoTheMarkerMoves)
 {
     writeLibrary({"A", "B", "C", "D"});
-    globals().settings.pageLayout.defaultPage = 2;
-    PageLayoutList list(LayoutListMode::Library);
+    defaultPage = 2;
+    PageLayoutList list(LayoutListMode::Library, defaultPage);
     list.show();
     EXPECT_EQ(list.entries()[2].text, QByteArray("C (Letter)  <<DEFAULT>>"));
 
@@ -124,7 +122,7 @@ TEST_F(LayoutListTest, DeleteKeepsTheDefaultIndexSoTheMarkerMoves)
 
     list.deleteSelected(); // Yes
     EXPECT_EQ(QFile(layoutLibraryPath()).size(), 3 * 28868);
-    EXPECT_EQ(globals().settings.pageLayout.defaultPage, 2);
+    EXPECT_EQ(defaultPage, 2);
     EXPECT_EQ(texts(list), (QList<QByteArray>{"B (Letter)", "C (Letter)", "D (Letter)  <<DEFAULT>>"}));
     EXPECT_EQ(list.selected(), 0);
 
@@ -144,7 +142,7 @@ TEST_F(LayoutListTest, DeleteKeepsTheDefaultIndexSoTheMarkerMoves)
 TEST_F(LayoutListTest, ImportAcceptsOnlyAWholeUpperCaseSignedRecord)
 {
     writeLibrary({"Existing"});
-    PageLayoutList list(LayoutListMode::Library);
+    PageLayoutList list(LayoutListMode::Library, defaultPage);
     list.show();
     const QString file = folders.path("in.pag");
     const auto layout = namedLayout("Imported");
@@ -185,7 +183,7 @@ TEST_F(LayoutListTest, SelectIsOfferedOnlyOutsideTheLibraryModeWithASelection)
 {
     writeLibrary({"One"});
     for (LayoutListMode mode : {LayoutListMode::Library, LayoutListMode::WordListEditor, LayoutListMode::PrintOptions}) {
-        PageLayoutList list(mode);
+        PageLayoutList list(mode, defaultPage);
         list.show();
         EXPECT_EQ(list.canSelect(), mode != LayoutListMode::Library);
         list.select(-1);
@@ -204,7 +202,7 @@ TEST_F(LayoutListTest, ExtractAppendsThePuzzlesLayout)
     createEmptyCollection(collection);
     writePuzzle(collection, *puzzle, -1);
 
-    PageLayoutList list(LayoutListMode::Library);
+    PageLayoutList list(LayoutListMode::Library, defaultPage);
     list.show();
     EXPECT_FALSE(list.extractFromPuzzle(folders.path("missing.QZ3"), 0));
     EXPECT_EQ(messages.lastText(), QStringLiteral("Unable to open puzzle."));
@@ -227,8 +225,8 @@ TEST_F(LayoutListTest, DamagedRecordsAreListed)
         ASSERT_TRUE(file.open(QIODevice::Append));
         file.write(QByteArray(100, 'z'));
     }
-    globals().settings.pageLayout.defaultPage = 1;
-    PageLayoutList list(LayoutListMode::Library);
+    defaultPage = 1;
+    PageLayoutList list(LayoutListMode::Library, defaultPage);
     list.show();
     ASSERT_EQ(texts(list).size(), 2);
     list.selectRecord(0);

@@ -1,9 +1,9 @@
 #include "shapetestdata.h"
 
-#include "app/globals.h"
 #include "shapes/shapefile.h"
 #include "shapes/shapelibrary.h"
 #include "shapes/shapelist.h"
+#include "storage/puzzlerecord.h"
 #include "support/recordingmessages.h"
 #include "support/tempdir.h"
 
@@ -15,13 +15,6 @@ namespace {
 
 class ShapeListTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::memset(&globals().currentShape, 0, sizeof globals().currentShape);
-        globals().settings.create.lastShape = 1;
-        *globals().currentPuzzle = zeroPuzzleRecord();
-    }
-
     void writeLibrary(std::initializer_list<ShapeRecord> shapes)
     {
         TestFolders::writeFile(shapeLibraryPath(), libraryOf(shapes));
@@ -34,17 +27,22 @@ protected:
             result.append(entry.text);
         return result;
     }
-    static QString currentName() { return globals().currentShape.ShapeName.text(); }
+    QString currentName() const { return currentShape.ShapeName.text(); }
+    ShapeListContext context() { return {currentShape, lastShape, currentPuzzle.get()}; }
 
     TestFolders folders;
     RecordingMessages messages;
+    // What the main window would hand the list.
+    ShapeRecord currentShape{};
+    int lastShape = 1;
+    std::unique_ptr<PuzzleRecord> currentPuzzle = std::make_unique<PuzzleRecord>(zeroPuzzleRecord());
 };
 
 TEST_F(ShapeListTest, EntriesShowSizeAndNameSortedCaseInsensitively)
 {
     writeLibrary({rectangleShape("C", 5, 5), rectangleShape("banana", 10, 10), rectangleShape("B", 15, 15),
                   rectangleShape("Apple", 10, 10)});
-    ShapeList list(ShapeListMode::StandAlone);
+    ShapeList list(ShapeListMode::StandAlone, context());
     list.load();
     EXPECT_EQ(texts(list), QStringList({"10x10 Apple", "10x10 banana", "15x15 B", "5x5 C"}));
     EXPECT_EQ(list.entries()[0].recordIndex, 3);
@@ -56,12 +54,12 @@ TEST_F(ShapeListTest, EntriesShowSizeAndNameSortedCaseInsensitively)
     // Browsing here does not change "Last Shape".
     list.select(3);
     EXPECT_EQ(currentName(), "C");
-    EXPECT_EQ(globals().settings.create.lastShape, 1);
+    EXPECT_EQ(lastShape, 1);
 }
 
 TEST_F(ShapeListTest, MissingLibraryWarnsOnceAndImportCreatesIt)
 {
-    ShapeList list(ShapeListMode::StandAlone);
+    ShapeList list(ShapeListMode::StandAlone, context());
     list.load();
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(messages.lastCaption(), "Warning");
@@ -80,16 +78,16 @@ TEST_F(ShapeListTest, MissingLibraryWarnsOnceAndImportCreatesIt)
 TEST_F(ShapeListTest, WordListEditorStartsOnLastShapeAndRemembersChoice)
 {
     writeLibrary({rectangleShape("Zebra", 10, 10), rectangleShape("Kite", 20, 20), rectangleShape("Bell", 12, 12)});
-    globals().settings.create.lastShape = 2;
-    ShapeList list(ShapeListMode::EditorNew);
+    lastShape = 2;
+    ShapeList list(ShapeListMode::EditorNew, context());
     list.load();
     EXPECT_EQ(list.selectedEntry()->recordIndex, 2);
     EXPECT_EQ(currentName(), "Bell");
 
     list.select(0); // "10x10 Zebra"
-    EXPECT_EQ(globals().settings.create.lastShape, 0);
+    EXPECT_EQ(lastShape, 0);
 
-    globals().settings.create.lastShape = 7; // no such record: first position
+    lastShape = 7; // no such record: first position
     list.load();
     EXPECT_EQ(list.selected(), 0);
 }
@@ -97,19 +95,19 @@ TEST_F(ShapeListTest, WordListEditorStartsOnLastShapeAndRemembersChoice)
 TEST_F(ShapeListTest, ModifiedPuzzleOffersItsOwnShapeFirst)
 {
     writeLibrary({rectangleShape("Heart", 15, 15)});
-    PuzzleRecord& puzzle = *globals().currentPuzzle;
+    PuzzleRecord& puzzle = *currentPuzzle;
     puzzle.GridCols = 15;
     puzzle.GridRows = 12;
     puzzle.AnswerGrid[0] = 'A';
     puzzle.AnswerGrid[cell::index(12, 15) - 1] = ' ';
 
-    ShapeList list(ShapeListMode::EditorModify);
+    ShapeList list(ShapeListMode::EditorModify, context());
     list.load();
     EXPECT_EQ(texts(list), QStringList({"15x12 <Current Puzzle>", "15x15 Heart"}));
     EXPECT_EQ(list.selected(), 0);
     EXPECT_EQ(list.selectedEntry()->recordIndex, ShapeList::CurrentPuzzleIndex);
     EXPECT_FALSE(list.canModifySelected());
-    const ShapeRecord& shape = globals().currentShape;
+    const ShapeRecord& shape = currentShape;
     EXPECT_EQ(currentName(), "<Current Puzzle>");
     EXPECT_TRUE(shape.cellInShape(1, 1));
     EXPECT_TRUE(shape.cellInShape(12, 15));
@@ -120,7 +118,7 @@ TEST_F(ShapeListTest, ModifiedPuzzleOffersItsOwnShapeFirst)
     EXPECT_TRUE(list.canModifySelected());
     list.select(0);
     EXPECT_EQ(currentName(), "<Current Puzzle>");
-    EXPECT_EQ(globals().settings.create.lastShape, 0);
+    EXPECT_EQ(lastShape, 0);
 
     // Export writes the puzzle's shape; importing it adds a library shape of
     // that name, whose entry carries the appended record's index.
@@ -139,7 +137,7 @@ TEST_F(ShapeListTest, ModifiedPuzzleOffersItsOwnShapeFirst)
 TEST_F(ShapeListTest, DeleteMovesLaterRecordsForwardAndTruncates)
 {
     writeLibrary({rectangleShape("A", 10, 10), rectangleShape("B", 11, 11), rectangleShape("C", 12, 12)});
-    ShapeList list(ShapeListMode::StandAlone);
+    ShapeList list(ShapeListMode::StandAlone, context());
     list.load();
 
     messages.answers = {MessageAnswer::No};
@@ -171,7 +169,7 @@ TEST_F(ShapeListTest, DeleteMovesLaterRecordsForwardAndTruncates)
 TEST_F(ShapeListTest, DeleteReportsALibraryThatCannotBeOpened)
 {
     writeLibrary({rectangleShape("A", 10, 10)});
-    ShapeList list(ShapeListMode::StandAlone);
+    ShapeList list(ShapeListMode::StandAlone, context());
     list.load();
     QFile::remove(shapeLibraryPath());
     list.deleteSelected();
@@ -183,9 +181,9 @@ TEST_F(ShapeListTest, DeleteReportsALibraryThatCannotBeOpened)
 TEST_F(ShapeListTest, ImportAcceptsOnlyTheSignatureAndAWholeRecord)
 {
     writeLibrary({rectangleShape("A", 10, 10)});
-    ShapeList list(ShapeListMode::StandAlone);
+    ShapeList list(ShapeListMode::StandAlone, context());
     list.load();
-    globals().currentShape = rectangleShape("Kept", 12, 12);
+    currentShape = rectangleShape("Kept", 12, 12);
     const QByteArray record = bytesOf(rectangleShape("Fish", 20, 15));
     const struct {
         const char* label;
@@ -222,7 +220,7 @@ TEST_F(ShapeListTest, ImportAcceptsOnlyTheSignatureAndAWholeRecord)
 
 TEST_F(ShapeListTest, ImportIntoALibraryThatCannotBeCreatedKeepsTheShapeInMemory)
 {
-    ShapeList list(ShapeListMode::StandAlone);
+    ShapeList list(ShapeListMode::StandAlone, context());
     list.load();
     const QString lay = folders.path("fish.lay");
     ASSERT_TRUE(exportShapeFile(lay, rectangleShape("Fish", 20, 15)));
@@ -236,7 +234,7 @@ TEST_F(ShapeListTest, ImportIntoALibraryThatCannotBeCreatedKeepsTheShapeInMemory
 
 TEST_F(ShapeListTest, ExportWritesSignatureAndRecord)
 {
-    ShapeList list(ShapeListMode::StandAlone);
+    ShapeList list(ShapeListMode::StandAlone, context());
     list.load();
     messages.clear();
     EXPECT_FALSE(list.checkExportSelection());
@@ -246,7 +244,7 @@ TEST_F(ShapeListTest, ExportWritesSignatureAndRecord)
     const ShapeRecord star = rectangleShape("Star", 25, 24);
     writeLibrary({star});
     list.load();
-    globals().currentShape = rectangleShape("Other", 5, 5); // export reloads the entry
+    currentShape = rectangleShape("Other", 5, 5); // export reloads the entry
     const QString lay = folders.path("star.lay");
     list.exportTo(lay);
     const QByteArray written = TestFolders::readFile(lay);
@@ -270,21 +268,21 @@ TEST_F(ShapeListTest, CopyProposesTheCopyNameAndLeavesTheLibraryAlone)
         {QByteArray(50, 'x'), QByteArray(50, 'x')},
         {QByteArray(46, 'y') + " (9)", QByteArray(46, 'y') + " (10"},
     };
-    ShapeList list(ShapeListMode::StandAlone);
+    ShapeList list(ShapeListMode::StandAlone, context());
     for (const auto& c : cases) {
         ShapeRecord shape = rectangleShape("X", 10, 10);
         shape.ShapeName.assign(c.name);
-        globals().currentShape = shape;
+        currentShape = shape;
         EXPECT_EQ(list.editorStart(ShapeEditorMode::Copy).ShapeName.bytes(), c.copy);
         EXPECT_EQ(list.editorStart(ShapeEditorMode::Modify).ShapeName.bytes(), c.name);
-        EXPECT_EQ(globals().currentShape.ShapeName.bytes(), c.name);
+        EXPECT_EQ(currentShape.ShapeName.bytes(), c.name);
     }
 }
 
 TEST_F(ShapeListTest, AfterTheEditorSavedTheEditedOrAppendedRecordIsSelected)
 {
     writeLibrary({rectangleShape("B", 10, 10), rectangleShape("A", 10, 10), rectangleShape("C", 10, 10)});
-    ShapeList list(ShapeListMode::StandAlone);
+    ShapeList list(ShapeListMode::StandAlone, context());
     list.load();
 
     ASSERT_TRUE(writeShape(shapeLibraryPath(), 0, rectangleShape("Z", 12, 12)));
@@ -315,25 +313,25 @@ TEST_F(ShapeListTest, DamagedRecordsAreClampedWhenRead)
     bytes += QByteArray(100, '\xff'); // part of a record: ignored
     TestFolders::writeFile(shapeLibraryPath(), bytes);
 
-    ShapeList list(ShapeListMode::EditorNew);
+    ShapeList list(ShapeListMode::EditorNew, context());
     list.load();
     EXPECT_EQ(texts(list), QStringList({"1x1 Zero", "50x50 " + QString(50, u'n')}));
     for (int k = 0; k < 2; ++k) {
         list.select(k);
-        const ShapeRecord& shape = globals().currentShape;
+        const ShapeRecord& shape = currentShape;
         EXPECT_GE(shape.ShapeWidth, 1);
         EXPECT_LE(shape.ShapeWidth, 50);
         EXPECT_GE(shape.ShapeHeight, 1);
         EXPECT_LE(shape.ShapeHeight, 50);
         EXPECT_LE(shape.ShapeName.length, 50);
     }
-    EXPECT_EQ(globals().currentShape.ShapeCells[0], 1);
+    EXPECT_EQ(currentShape.ShapeCells[0], 1);
 
     ShapeRecord wide = rectangleShape("Wide", 10, 10);
     wide.ShapeWidth = -32768;
     TestFolders::writeFile(folders.path("wide.lay"), "LAY1.0" + bytesOf(wide));
     list.importFrom(folders.path("wide.lay"));
-    EXPECT_EQ(globals().currentShape.ShapeWidth, 1);
+    EXPECT_EQ(currentShape.ShapeWidth, 1);
     EXPECT_EQ(list.selectedEntry()->text, "1x10 Wide");
 }
 

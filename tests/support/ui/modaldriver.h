@@ -2,26 +2,29 @@
 
 #include <QApplication>
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
 
-// Plays a user through a chain of modal windows: each step waits until the
-// window with its object name is the active modal window, then acts on it.
-// A step returns false to be asked again (its window is not ready yet).
-// Anything a step does that opens another modal window must be queued
-// (later()), so the step returns before that window runs. After timeoutMs the
-// script gives up and closes every modal window, so a test never hangs.
-class ModalScript : public QObject {
+// Plays a user through the modal windows that a command opens. Each step
+// waits until its window (by object name or class name) is the active modal
+// window and, when it has one, until ready() holds for it; then it acts on it. An
+// act runs from the event loop of its own, so it may open further modal
+// windows, which the following steps drive. After timeoutMs the driver gives
+// up and closes every modal window, so a test never hangs. Make the driver
+// before running the command that opens the first window.
+class ModalDriver : public QObject {
 public:
     struct Step {
         QString window;
-        std::function<bool(QWidget*)> act;
+        std::function<void(QWidget*)> act;
+        std::function<bool(QWidget*)> ready = {};
     };
 
-    explicit ModalScript(QList<Step> steps, int timeoutMs = 60000) : m_steps(std::move(steps))
+    explicit ModalDriver(QList<Step> steps, int timeoutMs = 60000) : m_steps(std::move(steps))
     {
         connect(&m_timer, &QTimer::timeout, this, [this] { tick(); });
         m_timer.start(20);
@@ -32,27 +35,35 @@ public:
         });
     }
 
-    // Runs fn from the event loop, after the current step has returned.
-    static void later(std::function<void()> fn) { QTimer::singleShot(0, std::move(fn)); }
-
-    bool finished() const { return m_next >= m_steps.size(); }
+    bool finished() const { return m_next >= m_steps.size() && !m_actPending; }
     bool timedOut() const { return m_timedOut; }
-    // The window the script is waiting for, empty when finished.
-    QString waitingFor() const { return finished() ? QString() : m_steps[m_next].window; }
+    // The window the driver is waiting for, empty when finished.
+    QString waitingFor() const { return m_next >= m_steps.size() ? QString() : m_steps[m_next].window; }
 
 private:
     void tick()
     {
-        if (m_busy || finished())
+        if (m_actPending || m_next >= m_steps.size())
             return;
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal->objectName() != m_steps[m_next].window)
+        const Step& step = m_steps[m_next];
+        if (!modal || !isWindow(modal, step.window) || (step.ready && !step.ready(modal)))
             return;
-        m_busy = true;
-        const bool done = m_steps[m_next].act(modal);
-        m_busy = false;
-        if (done)
-            ++m_next;
+        ++m_next;
+        // A timer does not fire again while its own handler runs, so the act
+        // runs from a timer of its own and this one goes on driving the
+        // windows that the act opens.
+        m_actPending = true;
+        QTimer::singleShot(0, this, [this, act = step.act, window = QPointer<QWidget>(modal)] {
+            m_actPending = false;
+            if (window)
+                act(window);
+        });
+    }
+
+    static bool isWindow(const QWidget* modal, const QString& name)
+    {
+        return modal->objectName() == name || QLatin1String(modal->metaObject()->className()) == name;
     }
 
     static void closeAllModals()
@@ -68,7 +79,7 @@ private:
 
     QList<Step> m_steps;
     qsizetype m_next = 0;
-    bool m_busy = false;
+    bool m_actPending = false;
     bool m_timedOut = false;
     QTimer m_timer;
 };

@@ -1,9 +1,7 @@
-#include "app/globals.h"
 #include "app/mainwindow.h"
 #include "support/puzzles.h"
-#include "support/recordingmessages.h"
-#include "support/tempdir.h"
-#include "ui/modaldriver.h"
+#include "support/ui/modaldriver.h"
+#include "support/ui/uifixture.h"
 #include "ui/uitestmain.h"
 #include "widgets/filechooser.h"
 #include "widgets/help.h"
@@ -36,32 +34,24 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestFolders> m_folders;
-    std::unique_ptr<RecordingMessages> m_messages;
+    std::unique_ptr<UiFixture> m_ui;
 
-    QString sample() const { return m_folders->startDir() + "/SAMPLE.QZ3"; }
+    QString sample() const { return m_ui->folders.startDir() + "/SAMPLE.QZ3"; }
 
     std::unique_ptr<TMainWin> startWindow(const QByteArray& ini = kQuietIni)
     {
-        TestFolders::writeFile(m_folders->startDir() + "/QMAZE3.INI", ini);
+        TestFolders::writeFile(m_ui->folders.startDir() + "/QMAZE3.INI", ini);
         return std::make_unique<TMainWin>();
     }
 
 private slots:
     void init()
     {
-        m_folders = std::make_unique<TestFolders>();
-        m_messages = std::make_unique<RecordingMessages>();
+        m_ui = std::make_unique<UiFixture>();
         writeCollection(sample(), {{"Animals", "Farm"}, {"Science", "Planets"}, {"Animals", "Birds"}});
         TMainWin::setAssumedScreenSize(QSize(1280, 1024));
     }
-    void cleanup()
-    {
-        setFileChooser({});
-        setHelpOpener({});
-        m_messages.reset();
-        m_folders.reset();
-    }
+    void cleanup() { m_ui.reset(); }
 
     void startsOnTheSampleCollectionWithFirstPuzzleSelected()
     {
@@ -74,7 +64,7 @@ private slots:
         QVERIFY(window->action("ModifyPuzzle") != nullptr);
         QVERIFY(window->action("DeletePuzzle")->isEnabled());
         QVERIFY(window->action("PrintPuzzle")->isEnabled());
-        QVERIFY(m_messages->shown.isEmpty());
+        QVERIFY(m_ui->messages.shown.isEmpty());
     }
 
     void choosingACategoryFillsItsPuzzlesAndDisablesPuzzleCommands()
@@ -85,17 +75,17 @@ private slots:
         QVERIFY(!window->action("DeletePuzzle")->isEnabled());
         QVERIFY(!window->action("CopyPuzzle")->isEnabled());
         window->DeletePuzzle();
-        QCOMPARE(m_messages->lastText(), QStringLiteral("No puzzle selected.  Please select a puzzle first."));
-        QCOMPARE(m_messages->lastCaption(), QStringLiteral("Error"));
+        QCOMPARE(m_ui->messages.lastText(), QStringLiteral("No puzzle selected.  Please select a puzzle first."));
+        QCOMPARE(m_ui->messages.lastCaption(), QStringLiteral("Error"));
     }
 
     void deletingAPuzzleAsksAndCompactsTheFile()
     {
         auto window = startWindow();
         window->puzzleBox()->setCurrentRow(1); // Farm, record 0
-        m_messages->answers = {MessageAnswer::No};
+        m_ui->messages.answers = {MessageAnswer::No};
         window->DeletePuzzle();
-        QCOMPARE(m_messages->lastText(), QStringLiteral("Are you sure you want to delete Farm?"));
+        QCOMPARE(m_ui->messages.lastText(), QStringLiteral("Are you sure you want to delete Farm?"));
         QCOMPARE(QFile(sample()).size(), 3 * 95830);
 
         window->DeletePuzzle(); // scripted answers ran out: Yes
@@ -110,8 +100,8 @@ private slots:
         writePuzzle(sample(), *makePuzzle("Words", "Draft", false), -1);
         auto window = startWindow();
         window->PrintPuzzleClick();
-        QCOMPARE(m_messages->lastCaption(), QStringLiteral("Warning"));
-        QCOMPARE(m_messages->lastText(),
+        QCOMPARE(m_ui->messages.lastCaption(), QStringLiteral("Warning"));
+        QCOMPARE(m_ui->messages.lastText(),
                  QStringLiteral("A puzzle has never been generated for this word/clue list. Please select "
                                 "\"File|Modify\" from the menu and create the puzzle first"));
     }
@@ -119,7 +109,7 @@ private slots:
     void openingCollectionsKeepsTheRecentList()
     {
         auto window = startWindow();
-        const QString other = m_folders->path("other.qz3");
+        const QString other = m_ui->folders.path("other.qz3");
         writeCollection(other, {{"Holidays", "Winter"}});
         setFileChooser([&](QWidget*, const FileDialogRequest& request) {
             return request.title == "Open Puzzle Group" ? other : QString();
@@ -135,28 +125,28 @@ private slots:
 
         recent->trigger(); // back to the sample: "other" goes on top
         QCOMPARE(window->collectionPath(), sample());
-        QCOMPARE(globals().settings.misc.lastFiles[0], other);
+        QCOMPARE(window->state().settings.misc.lastFiles[0], other);
 
-        const QString text = m_folders->path("notes.txt");
+        const QString text = m_ui->folders.path("notes.txt");
         TestFolders::writeFile(text, "hello");
         setFileChooser([&](QWidget*, const FileDialogRequest&) { return text; });
         window->OpenGroup();
-        QCOMPARE(m_messages->lastText(), QStringLiteral("The file selected is not a valid Quillmaze file."));
+        QCOMPARE(m_ui->messages.lastText(), QStringLiteral("The file selected is not a valid Quillmaze file."));
         QCOMPARE(window->collectionPath(), sample());
     }
 
     void newCollectionIsEmptyAndOffersAFirstPuzzle()
     {
         auto window = startWindow();
-        const QString created = m_folders->path("fresh.QZ3");
+        const QString created = m_ui->folders.path("fresh.QZ3");
         TestFolders::writeFile(created, QByteArray(95830, 'x')); // overwritten after confirmation
         setFileChooser([&](QWidget*, const FileDialogRequest&) { return created; });
-        m_messages->answers = {MessageAnswer::No};
+        m_ui->messages.answers = {MessageAnswer::No};
         window->NewGroup();
         QCOMPARE(QFile(created).size(), 0);
         QCOMPARE(window->categoryBox()->count(), 0);
-        QCOMPARE(m_messages->lastCaption(), QStringLiteral("New Puzzle"));
-        QCOMPARE(m_messages->lastText(),
+        QCOMPARE(m_ui->messages.lastCaption(), QStringLiteral("New Puzzle"));
+        QCOMPARE(m_ui->messages.lastText(),
                  QStringLiteral("Would you like to create your first puzzle now for this new puzzle collection?"));
         QCOMPARE(window->windowTitle(), QStringLiteral("Quillmaze 98 (fresh)"));
     }
@@ -171,43 +161,79 @@ private slots:
         auto window = startWindow();
         QString caption;
         QString shownTitle;
-        const auto closeEditor = [&](TWordList* editor) {
-            caption = editor->windowTitle();
-            shownTitle = editor->findChild<QLineEdit*>("Title")->text();
-            editor->CancelClick();
-        };
-        whenModal<TWordList>(closeEditor);
+        const ModalDriver::Step closeEditor{"WordList", [&](QWidget* window) {
+                                                auto* editor = static_cast<TWordList*>(window);
+                                                caption = editor->windowTitle();
+                                                shownTitle = editor->findChild<QLineEdit*>("Title")->text();
+                                                editor->CancelClick();
+                                            }};
+        ModalDriver copyDriver({closeEditor});
         window->CopyPuzzleClick();
         QCOMPARE(caption, QStringLiteral("Create New Puzzle (copy of existing puzzle)"));
         QCOMPARE(shownTitle, QStringLiteral("Zoo (5)"));
-        QVERIFY(!globals().currentPuzzle->wordPlaced(1));
-        QVERIFY(globals().newPuzzle);
-        whenModal<TWordList>(closeEditor);
+        QVERIFY(!window->state().currentPuzzle->wordPlaced(1));
+        QVERIFY(window->state().newPuzzle);
+        ModalDriver modifyDriver({closeEditor});
         window->ModifyPuzzleClick();
         QCOMPARE(caption, QStringLiteral("Modify Existing Puzzle"));
         QCOMPARE(shownTitle, QStringLiteral("Zoo (4)"));
-        QVERIFY(!globals().newPuzzle);
+        QVERIFY(!window->state().newPuzzle);
+    }
+
+    void aFailedReadLeavesTheCurrentPuzzleAsItWas_data()
+    {
+        QTest::addColumn<bool>("vanished");
+        QTest::newRow("damaged file") << false;
+        QTest::newRow("vanished file") << true;
+    }
+    void aFailedReadLeavesTheCurrentPuzzleAsItWas()
+    {
+        QFETCH(bool, vanished);
+        auto window = startWindow();
+        window->puzzleBox()->setCurrentRow(1); // Farm, record 0
+        ModalDriver driver({{"WordList", [](QWidget* editor) { static_cast<TWordList*>(editor)->CancelClick(); }}});
+        window->ModifyPuzzleClick();
+        QVERIFY(driver.finished());
+        const ProgramState& state = window->state();
+        const auto bytesOf = [](const PuzzleRecord& record) {
+            return QByteArray(reinterpret_cast<const char*>(&record), sizeof record);
+        };
+        const QByteArray before = bytesOf(*state.currentPuzzle);
+
+        window->puzzleBox()->setCurrentRow(0); // Birds, record 2
+        if (vanished)
+            QVERIFY(QFile::remove(sample()));
+        else
+            QVERIFY(QFile::resize(sample(), 2 * 95830 + 1000)); // record 2 cut short
+        m_ui->messages.clear();
+        window->CopyPuzzleClick();
+        QCOMPARE(m_ui->messages.lastCaption(), QStringLiteral("Error"));
+        if (vanished)
+            QCOMPARE(m_ui->messages.lastText(), QStringLiteral("Unable to access Word List file."));
+        QVERIFY(bytesOf(*state.currentPuzzle) == before);
+        QVERIFY(!state.newPuzzle);
+        QCOMPARE(state.recordIndex, 0);
     }
 
     void screenPresetsCheckTheScreenSize()
     {
         TMainWin::setAssumedScreenSize(QSize(1024, 700));
         auto window = startWindow("[Misc]\nShow Tips=No\nWindow Size=1024\n");
-        QCOMPARE(globals().screenPreset, 640);
+        QCOMPARE(window->state().screenPreset, 640);
         QVERIFY(window->action("Screen640")->isChecked());
 
         TMainWin::setAssumedScreenSize(QSize(1024, 768));
         window = startWindow();
         window->show();
         window->ChangeScreenSize(1280);
-        QCOMPARE(m_messages->lastText(),
+        QCOMPARE(m_ui->messages.lastText(),
                  QStringLiteral("Your current screen resolution does not support 1280 x 1024 pixels."));
         QVERIFY(window->action("Screen640")->isChecked());
         QVERIFY(!window->action("Screen1280")->isChecked());
 
         const int width640 = window->centralWidget()->width();
         window->ChangeScreenSize(800);
-        QCOMPARE(globals().screenScale, 1.25);
+        QCOMPARE(window->state().screenScale, 1.25);
         QCOMPARE(window->centralWidget()->width(), qRound(width640 * 1.25));
         QVERIFY(window->action("Screen800")->isChecked());
     }
@@ -217,7 +243,7 @@ private slots:
         auto window = startWindow();
         window->action("Colors256")->trigger();
         window->close();
-        const QByteArray ini = TestFolders::readFile(m_folders->startDir() + "/QMAZE3.INI");
+        const QByteArray ini = TestFolders::readFile(m_ui->folders.startDir() + "/QMAZE3.INI");
         QVERIFY(ini.contains("Pixel Format=2"));
         QVERIFY(ini.contains(("Last Group=" + sample()).toUtf8()));
     }

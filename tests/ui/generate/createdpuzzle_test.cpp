@@ -1,12 +1,10 @@
-#include "app/globals.h"
 #include "generate/candidateslots.h"
 #include "generate/ui/blowupdialog.h"
 #include "generate/ui/candidatepicture.h"
 #include "generate/ui/createdpuzzledialog.h"
 #include "storage/collectionfile.h"
 #include "support/puzzles.h"
-#include "support/recordingmessages.h"
-#include "support/tempdir.h"
+#include "support/ui/uifixture.h"
 #include "ui/uitestmain.h"
 
 #include <QApplication>
@@ -84,24 +82,20 @@ class CreatedPuzzleTest : public QObject {
 private slots:
     void init()
     {
-        m_folders = std::make_unique<TestFolders>();
-        std::memset(static_cast<void*>(globals().candidates.get()), 0, sizeof(CandidateSlots));
-        CandidateSlots& candidates = *globals().candidates;
+        m_ui = std::make_unique<UiFixture>();
+        CandidateSlots& candidates = *state().candidates;
         fillSlot(candidates.slot(1), 8, 8, kAll, {});
         fillSlot(candidates.slot(2), 8, 8, kSome, {"Banana"});
         fillSlot(candidates.slot(3), 20, 20, {"fig", "lime"}, {"orange", "mango"});
         fillSlot(candidates.slot(4), 8, 8, kAll, {});
         candidates.slot(4).score = 0; // holds an older candidate, not one of this run
-        *globals().currentPuzzle = zeroPuzzleRecord();
-        globals().newPuzzle = true;
-        globals().settings.misc.lastGroup = m_folders->startDir() + QStringLiteral("/TEST.QZ3");
-        globals().screenScale = 1.0;
+        state().settings.misc.lastGroup = m_ui->folders.startDir() + QStringLiteral("/TEST.QZ3");
     }
-    void cleanup() { m_folders.reset(); }
+    void cleanup() { m_ui.reset(); }
 
     void selectingSlotsShowsTheirWordsAndFreeCells()
     {
-        TCreatedPuzzle dialog(*globals().candidates, 4);
+        TCreatedPuzzle dialog(*state().candidates, 4, state().editedPuzzle(), m_ui->context());
         dialog.show();
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Created Puzzle"));
         QCOMPARE(dialog.selectedSlot(), 1);
@@ -139,7 +133,7 @@ private slots:
 
     void doubleClickShowsTheEnlargedCandidate()
     {
-        TCreatedPuzzle dialog(*globals().candidates, 4);
+        TCreatedPuzzle dialog(*state().candidates, 4, state().editedPuzzle(), m_ui->context());
         dialog.show();
         QString caption;
         QSize size;
@@ -157,8 +151,8 @@ private slots:
 
     void savingWithAHiddenPhraseWritesTheFinishedPuzzle()
     {
-        RecordingMessages messages;
-        TCreatedPuzzle dialog(*globals().candidates, 4);
+        RecordingMessages& messages = m_ui->messages;
+        TCreatedPuzzle dialog(*state().candidates, 4, state().editedPuzzle(), m_ui->context());
         dialog.show();
         includeHidden(dialog)->setChecked(true);
         QTest::keyClicks(phrase(dialog), QStringLiteral("too short"));
@@ -171,7 +165,7 @@ private slots:
                                                      "not to use a phrase."));
         QVERIFY(!dialog.saved());
         QVERIFY(dialog.isVisible());
-        QCOMPARE(puzzleCount(globals().settings.misc.lastGroup), 0);
+        QCOMPARE(puzzleCount(state().settings.misc.lastGroup), 0);
 
         const QString text = QStringLiteral("thequickbrownfoxjumpsoverthelazydogagainandagai");
         QCOMPARE(text.size(), 47);
@@ -179,10 +173,10 @@ private slots:
         QTest::mouseClick(button(dialog, "Save"), Qt::LeftButton);
         QVERIFY(dialog.saved());
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(puzzleCount(globals().settings.misc.lastGroup), 1);
+        QCOMPARE(puzzleCount(state().settings.misc.lastGroup), 1);
 
-        PuzzleRecord& written = *globals().currentPuzzle;
-        QVERIFY(readPuzzle(globals().settings.misc.lastGroup, 0, written));
+        PuzzleRecord& written = *state().currentPuzzle;
+        QVERIFY(readPuzzle(state().settings.misc.lastGroup, 0, written));
         QCOMPARE(written.IncludeHidden, std::uint8_t(1));
         QCOMPARE(written.Generated, std::uint8_t(1));
         QCOMPARE(written.Version.bytes(), QByteArray("3.0c"));
@@ -194,9 +188,9 @@ private slots:
 
     void excludedWordsAskFirstAndNoKeepsTheReviewOpen()
     {
-        RecordingMessages messages;
+        RecordingMessages& messages = m_ui->messages;
         messages.answers = {MessageAnswer::No};
-        TCreatedPuzzle dialog(*globals().candidates, 4);
+        TCreatedPuzzle dialog(*state().candidates, 4, state().editedPuzzle(), m_ui->context());
         dialog.show();
         QTest::mouseClick(dialog.picture(2), Qt::LeftButton);
         QTest::mouseClick(button(dialog, "Save"), Qt::LeftButton);
@@ -204,14 +198,14 @@ private slots:
                  QStringLiteral("One or more words did not fit into the puzzle.  Save Puzzle anyway?"));
         QVERIFY(!dialog.saved());
         QVERIFY(dialog.isVisible());
-        QVERIFY(!QFileInfo::exists(globals().settings.misc.lastGroup));
+        QVERIFY(!QFileInfo::exists(state().settings.misc.lastGroup));
 
         messages.clear();
         QTest::mouseClick(button(dialog, "Save"), Qt::LeftButton); // asks again; answered Yes
         QCOMPARE(messages.shown.size(), 1);
         QVERIFY(dialog.saved());
         auto record = std::make_unique<PuzzleRecord>();
-        QVERIFY(readPuzzle(globals().settings.misc.lastGroup, 0, *record));
+        QVERIFY(readPuzzle(state().settings.misc.lastGroup, 0, *record));
         QCOMPARE(record->wordCount(), 3);
         QCOMPARE(record->word(4).bytes(), QByteArray("Banana"));
         QVERIFY(!record->wordPlaced(4));
@@ -219,26 +213,26 @@ private slots:
 
     void aModifiedPuzzleIsWrittenAtItsOwnIndex()
     {
-        RecordingMessages messages;
-        writeCollection(globals().settings.misc.lastGroup, {{"Food", "First"}, {"Food", "Second"}, {"Food", "Third"}});
-        globals().newPuzzle = false;
-        globals().recordIndex = 1;
-        TCreatedPuzzle dialog(*globals().candidates, 4);
+        RecordingMessages& messages = m_ui->messages;
+        writeCollection(state().settings.misc.lastGroup, {{"Food", "First"}, {"Food", "Second"}, {"Food", "Third"}});
+        state().newPuzzle = false;
+        state().recordIndex = 1;
+        TCreatedPuzzle dialog(*state().candidates, 4, state().editedPuzzle(), m_ui->context());
         dialog.show();
         QTest::mouseClick(button(dialog, "Save"), Qt::LeftButton);
         QVERIFY(dialog.saved());
-        QCOMPARE(puzzleCount(globals().settings.misc.lastGroup), 3);
+        QCOMPARE(puzzleCount(state().settings.misc.lastGroup), 3);
         auto record = std::make_unique<PuzzleRecord>();
-        QVERIFY(readPuzzle(globals().settings.misc.lastGroup, 1, *record));
+        QVERIFY(readPuzzle(state().settings.misc.lastGroup, 1, *record));
         QCOMPARE(record->Title.bytes(), QByteArray("Fruit"));
         QVERIFY(messages.shown.isEmpty());
     }
 
     void aCollectionThatCannotBeWrittenClosesTheReviewUnsaved()
     {
-        RecordingMessages messages;
-        globals().settings.misc.lastGroup = m_folders->startDir() + QStringLiteral("/missing/folder/TEST.QZ3");
-        TCreatedPuzzle dialog(*globals().candidates, 4);
+        RecordingMessages& messages = m_ui->messages;
+        state().settings.misc.lastGroup = m_ui->folders.startDir() + QStringLiteral("/missing/folder/TEST.QZ3");
+        TCreatedPuzzle dialog(*state().candidates, 4, state().editedPuzzle(), m_ui->context());
         dialog.show();
         QTest::mouseClick(button(dialog, "Save"), Qt::LeftButton);
         QCOMPARE(messages.lastText(), QStringLiteral("Unable to save puzzle."));
@@ -251,8 +245,8 @@ private slots:
     void withoutAnyCandidateNothingCanBeSaved()
     {
         for (int n = 1; n <= CandidateSlots::Count; ++n)
-            globals().candidates->slot(n).score = 0;
-        TCreatedPuzzle dialog(*globals().candidates, 4);
+            state().candidates->slot(n).score = 0;
+        TCreatedPuzzle dialog(*state().candidates, 4, state().editedPuzzle(), m_ui->context());
         dialog.show();
         QCOMPARE(dialog.selectedSlot(), 0);
         QVERIFY(!button(dialog, "Save")->isEnabled());
@@ -282,7 +276,9 @@ private:
         return dialog.findChild<QLineEdit*>(QStringLiteral("HiddenPhrase"));
     }
 
-    std::unique_ptr<TestFolders> m_folders;
+    ProgramState& state() { return m_ui->state; }
+
+    std::unique_ptr<UiFixture> m_ui;
 };
 
 QM_UI_TEST(CreatedPuzzleTest)

@@ -1,9 +1,8 @@
-#include "app/globals.h"
 #include "base/random.h"
 #include "generate/ui/creationattempts.h"
 #include "storage/settings.h"
 #include "support/puzzles.h"
-#include "support/recordingmessages.h"
+#include "support/ui/uifixture.h"
 #include "ui/uitestmain.h"
 #include "wordlist/badwordlist.h"
 
@@ -47,14 +46,22 @@ struct RunFixture {
 class CreationAttemptsTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { setFixedRandomSeed(7); }
-    void cleanup() { clearFixedRandomSeed(); }
+    void init()
+    {
+        m_ui = std::make_unique<UiFixture>();
+        setFixedRandomSeed(7);
+    }
+    void cleanup()
+    {
+        clearFixedRandomSeed();
+        m_ui.reset();
+    }
 
     void aCompletedRunShowsTheRequestedNumberAndOk()
     {
         RunFixture fixture(25);
         GenerationContext context = fixture.context();
-        TCreationAttempts form(context);
+        TCreationAttempts form(context, m_ui->context());
         form.show();
         QTRY_VERIFY_WITH_TIMEOUT(!form.isBuilding(), 20000);
         QCOMPARE(form.progressLine1(), QStringLiteral("Creation Attempt #25"));
@@ -74,7 +81,7 @@ private slots:
         fixture.record->WordCount = 10;
         fixture.settings.integration = 0;
         GenerationContext context = fixture.context();
-        TCreationAttempts form(context);
+        TCreationAttempts form(context, m_ui->context());
         form.show();
         // Queued behind the start of the run: pressed during its first attempt.
         QTimer::singleShot(0, &form, [&form] { form.CancelClick(); });
@@ -84,6 +91,9 @@ private slots:
         QVERIFY(form.result().attemptCounter < 999);
         QVERIFY(form.progressLine2().isEmpty());
     }
+
+private:
+    std::unique_ptr<UiFixture> m_ui;
 };
 
 QM_UI_TEST(CreationAttemptsTest)

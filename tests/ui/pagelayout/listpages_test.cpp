@@ -1,4 +1,3 @@
-#include "app/globals.h"
 #include "app/mainwindow.h"
 #include "pagelayout/layoutlibrary.h"
 #include "pagelayout/layoutthumbnail.h"
@@ -6,18 +5,15 @@
 #include "pagelayout/ui/layoutthumbnailview.h"
 #include "pagelayout/ui/listpagesdialog.h"
 #include "support/puzzles.h"
-#include "support/recordingmessages.h"
-#include "support/tempdir.h"
+#include "support/ui/modaldriver.h"
+#include "support/ui/uifixture.h"
 #include "ui/uitestmain.h"
-#include "widgets/filechooser.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <memory>
 
@@ -53,12 +49,12 @@ class ListPagesTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestFolders> m_folders;
-    std::unique_ptr<RecordingMessages> m_messages;
+    std::unique_ptr<UiFixture> m_ui;
 
+    Settings& settings() { return m_ui->state.settings; }
     std::unique_ptr<TListPages> openList(LayoutListMode mode)
     {
-        auto dialog = std::make_unique<TListPages>(mode);
+        auto dialog = std::make_unique<TListPages>(mode, m_ui->context());
         dialog->show();
         return dialog;
     }
@@ -68,21 +64,8 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        m_folders = std::make_unique<TestFolders>();
-        m_messages = std::make_unique<RecordingMessages>();
-        globals().settings.pageLayout.defaultPage = 0;
-        globals().settings.misc.lastImportLayoutFile.clear();
-        globals().settings.misc.lastExportLayoutFile.clear();
-    }
-    void cleanup()
-    {
-        setFileChooser({});
-        setPageDesigner({});
-        m_messages.reset();
-        m_folders.reset();
-    }
+    void init() { m_ui = std::make_unique<UiFixture>(); }
+    void cleanup() { m_ui.reset(); }
 
     void libraryModeListsSortedEntriesAndNeverOffersSelect()
     {
@@ -101,7 +84,7 @@ private slots:
         QCOMPARE(dialog->list().layout().LayoutName.bytes(), QByteArray("zebra"));
         dialog->SelectClick();
         QVERIFY(!dialog->layoutChosen());
-        QVERIFY(m_messages->shown.isEmpty());
+        QVERIFY(m_ui->messages.shown.isEmpty());
     }
 
     void chooseModesReturnTheSelectedLayout()
@@ -119,13 +102,13 @@ private slots:
     void emptyLibraryWarnsAndDisablesTheButtonsUntilAnImport()
     {
         auto dialog = openList(LayoutListMode::PrintOptions);
-        QCOMPARE(m_messages->lastText(), QStringLiteral("No saved page layouts could be found."));
+        QCOMPARE(m_ui->messages.lastText(), QStringLiteral("No saved page layouts could be found."));
         for (const char* name : {"SelectButton", "DeleteButton", "CopyButton", "ModifyButton", "ExportButton"})
             QVERIFY2(!enabled(*dialog, name), name);
         dialog->SelectClick();
-        QCOMPARE(m_messages->lastText(), QStringLiteral("No layout has been selected."));
+        QCOMPARE(m_ui->messages.lastText(), QStringLiteral("No layout has been selected."));
 
-        const QString file = m_folders->path("shared.PAG");
+        const QString file = m_ui->folders.path("shared.PAG");
         TestFolders::writeFile(file, layoutFile("Shared"));
         FileDialogRequest asked;
         setFileChooser([&](QWidget*, const FileDialogRequest& request) {
@@ -136,7 +119,7 @@ private slots:
         QCOMPARE(asked.title, QStringLiteral("Import Page Layouts"));
         QCOMPARE(asked.filter, QStringLiteral("Page Layouts (*.PAG)|*.PAG"));
         QCOMPARE(asked.kind, FileDialogRequest::Kind::Open);
-        QCOMPARE(globals().settings.misc.lastImportLayoutFile, file);
+        QCOMPARE(settings().misc.lastImportLayoutFile, file);
         QCOMPARE(listTexts(dialog->PageList()), (QStringList{"Shared (Letter)  <<DEFAULT>>"}));
         QCOMPARE(dialog->PageList()->currentRow(), 0);
         for (const char* name : {"SelectButton", "DeleteButton", "CopyButton", "ModifyButton", "ExportButton"})
@@ -146,9 +129,9 @@ private slots:
     void exportAsksWhereAndRemembersTheFile()
     {
         writeLibrary({"Out"});
-        globals().settings.misc.lastExportLayoutFile = m_folders->path("last.PAG");
+        settings().misc.lastExportLayoutFile = m_ui->folders.path("last.PAG");
         auto dialog = openList(LayoutListMode::Library);
-        const QString file = m_folders->path("out.PAG");
+        const QString file = m_ui->folders.path("out.PAG");
         FileDialogRequest asked;
         setFileChooser([&](QWidget*, const FileDialogRequest& request) {
             asked = request;
@@ -157,17 +140,17 @@ private slots:
         dialog->ExportClick();
         QCOMPARE(asked.title, QStringLiteral("Export Page Layouts"));
         QCOMPARE(asked.kind, FileDialogRequest::Kind::Save);
-        QCOMPARE(asked.initialPath, m_folders->path("last.PAG"));
+        QCOMPARE(asked.initialPath, m_ui->folders.path("last.PAG"));
         QVERIFY(asked.overwritePrompt);
         QCOMPARE(asked.defaultExtension, QStringLiteral("PAG"));
-        QCOMPARE(globals().settings.misc.lastExportLayoutFile, file);
+        QCOMPARE(settings().misc.lastExportLayoutFile, file);
         QCOMPARE(TestFolders::readFile(file), layoutFile("Out"));
-        QCOMPARE(m_messages->lastText(), QStringLiteral("Page Layout Exported!"));
-        QCOMPARE(m_messages->lastCaption(), QStringLiteral("OK"));
+        QCOMPARE(m_ui->messages.lastText(), QStringLiteral("Page Layout Exported!"));
+        QCOMPARE(m_ui->messages.lastCaption(), QStringLiteral("OK"));
 
-        setFileChooser([&](QWidget*, const FileDialogRequest&) { return m_folders->path("no/such/dir/x.PAG"); });
+        setFileChooser([&](QWidget*, const FileDialogRequest&) { return m_ui->folders.path("no/such/dir/x.PAG"); });
         dialog->ExportClick();
-        QCOMPARE(m_messages->lastText(), QStringLiteral("Page layout could not be exported."));
+        QCOMPARE(m_ui->messages.lastText(), QStringLiteral("Page layout could not be exported."));
     }
 
     void setDefaultAndDeletingTheLastLayout()
@@ -182,7 +165,7 @@ private slots:
         for (int n = 0; n < 3; ++n)
             dialog->DeleteClick(); // scripted answers run out: Yes
         QCOMPARE(dialog->PageList()->count(), 0);
-        QCOMPARE(m_messages->lastText(), QStringLiteral("No saved page layouts could be found."));
+        QCOMPARE(m_ui->messages.lastText(), QStringLiteral("No saved page layouts could be found."));
         QVERIFY(!enabled(*dialog, "DeleteButton"));
     }
 
@@ -191,7 +174,7 @@ private slots:
         writeLibrary({"Base", "Zulu"});
         auto dialog = openList(LayoutListMode::WordListEditor);
         dialog->CopyClick();
-        QVERIFY(m_messages->shown.isEmpty());
+        QVERIFY(m_ui->messages.shown.isEmpty());
 
         PageDesignerMode askedMode{};
         QByteArray startName;
@@ -211,36 +194,30 @@ private slots:
 
         dialog->PageList()->clearSelection();
         dialog->ModifyClick();
-        QCOMPARE(m_messages->lastText(), QStringLiteral("No page layout selected."));
+        QCOMPARE(m_ui->messages.lastText(), QStringLiteral("No page layout selected."));
         QVERIFY(!enabled(*dialog, "SelectButton"));
     }
 
     void extractDialogListsPuzzlesAndAddsTheChosenLayout()
     {
         writeLibrary({"Existing"});
-        const QString collection = m_folders->path("c.QZ3");
+        const QString collection = m_ui->folders.path("c.QZ3");
         auto puzzle = makePuzzle("Animals", "Birds");
         puzzle->PageLayout.LayoutName.assign("Birds Page");
         createEmptyCollection(collection);
         writePuzzle(collection, *makePuzzle("Animals", "farm"), -1);
         writePuzzle(collection, *puzzle, -1);
-        globals().settings.misc.lastGroup = collection;
+        settings().misc.lastGroup = collection;
 
         auto dialog = openList(LayoutListMode::Library);
         QString caption;
         QStringList titles;
-        QTimer::singleShot(0, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            auto* extract = qobject_cast<TExtractAPuzzle*>(modal);
-            if (!extract) {
-                if (modal)
-                    modal->close();
-                return;
-            }
-            caption = extract->windowTitle();
-            titles = listTexts(extract->PuzzleList());
-            extract->ExtractButton()->click(); // the first title is selected
-        });
+        ModalDriver driver({{"ExtractAPuzzle", [&](QWidget* modal) {
+                                 auto* extract = static_cast<TExtractAPuzzle*>(modal);
+                                 caption = extract->windowTitle();
+                                 titles = listTexts(extract->PuzzleList());
+                                 extract->ExtractButton()->click(); // the first title is selected
+                             }}});
         dialog->ExtractClick();
         QCOMPARE(caption, QStringLiteral("Extract Page Layout From Puzzle"));
         QCOMPARE(titles, (QStringList{"Birds", "farm"}));
@@ -252,21 +229,20 @@ private slots:
 
     void extractNeedsAPuzzle()
     {
-        const QString collection = m_folders->path("empty.QZ3");
+        const QString collection = m_ui->folders.path("empty.QZ3");
         createEmptyCollection(collection);
-        globals().settings.misc.lastGroup = collection;
-        PageLayoutList list(LayoutListMode::Library);
-        TExtractAPuzzle extract(list);
+        PageLayoutList list(LayoutListMode::Library, settings().pageLayout.defaultPage);
+        TExtractAPuzzle extract(list, collection);
         QCOMPARE(extract.PuzzleList()->count(), 0);
         QVERIFY(!extract.ExtractButton()->isEnabled());
         extract.ExtractClick();
-        QCOMPARE(m_messages->lastText(), QStringLiteral("No puzzles have been selected for export."));
+        QCOMPARE(m_ui->messages.lastText(), QStringLiteral("No puzzles have been selected for export."));
         QVERIFY(!QFile::exists(layoutLibraryPath()));
     }
 
     void mainWindowOffersThePageLayoutCommand()
     {
-        TestFolders::writeFile(m_folders->startDir() + "/QMAZE3.INI", "[Misc]\r\nShow Tips=No\r\n");
+        TestFolders::writeFile(m_ui->folders.startDir() + "/QMAZE3.INI", "[Misc]\r\nShow Tips=No\r\n");
         TMainWin::setAssumedScreenSize(QSize(1280, 1024));
         TMainWin window;
         QVERIFY(window.action("PageLayout")->isEnabled());

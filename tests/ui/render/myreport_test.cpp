@@ -1,13 +1,12 @@
 #include "ui/uitestmain.h"
 
-#include "app/globals.h"
 #include "pagelayout/ui/layoutthumbnailview.h"
 #include "render/reportoptions.h"
 #include "render/ui/myreport.h"
 #include "render/ui/objectfontdialog.h"
 #include "support/puzzlebuilder.h"
-#include "support/recordingmessages.h"
-#include "support/ui/modalscript.h"
+#include "support/ui/modaldriver.h"
+#include "support/ui/uifixture.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -45,7 +44,7 @@ PageLayoutRecord layoutWith(int columns, bool lowerCase, bool gridLines)
 class MyReportTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<RecordingMessages> m_messages;
+    std::unique_ptr<UiFixture> m_ui;
 
     static bool enabled(TMyReport& form, const char* name)
     {
@@ -54,27 +53,19 @@ class MyReportTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        m_messages = std::make_unique<RecordingMessages>();
-        globals().settings = Settings();
-    }
-    void cleanup()
-    {
-        setObjectFontChooser({});
-        m_messages.reset();
-    }
+    void init() { m_ui = std::make_unique<UiFixture>(); }
+    void cleanup() { m_ui.reset(); }
 
     void showingPutsTheOptionsIntoTheControls()
     {
-        ReportSettings& r = globals().settings.reports;
+        ReportSettings& r = m_ui->state.settings.reports;
         r.printBody = false;
         r.answerKey = true;
         r.wordOption = 4;
         r.partialUnderscore = true;
         r.firstLetters = 2;
         r.lastLetters = 0;
-        TMyReport form(*puzzleWithLayout(layoutWith(2, false, false)));
+        TMyReport form(*puzzleWithLayout(layoutWith(2, false, false)), m_ui->context());
         form.show();
         QCOMPARE(form.windowTitle(), QStringLiteral("Reports"));
         QVERIFY(form.control("PartTitle")->isChecked());
@@ -105,12 +96,12 @@ private slots:
         QFETCH(int, number);
         QFETCH(QList<bool>, expected);
         // Start from the other extreme so every control has to change.
-        globals().settings.reports.wordOption = number == 4 ? 2 : 4;
-        TMyReport form(*puzzleWithLayout(layoutWith(3, false, false)));
+        m_ui->state.settings.reports.wordOption = number == 4 ? 2 : 4;
+        TMyReport form(*puzzleWithLayout(layoutWith(3, false, false)), m_ui->context());
         form.show();
         form.control(style)->click();
         QCOMPARE(form.options().WordStyle, number);
-        QCOMPARE(globals().settings.reports.wordOption, number);
+        QCOMPARE(m_ui->state.settings.reports.wordOption, number);
         const QList<bool> actual{enabled(form, "CluesUnder"), enabled(form, "PartialUnder"),
                                  enabled(form, "FirstLets"), enabled(form, "LastLets")};
         QCOMPARE(actual, expected);
@@ -118,13 +109,13 @@ private slots:
 
     void layoutDecidesGridLowerCaseAndColumns()
     {
-        ReportSettings& r = globals().settings.reports;
+        ReportSettings& r = m_ui->state.settings.reports;
         r.numColumns = 5;
         r.lowerCase = true;
         r.useGrid = true;
         {
             // No list object: three columns whatever was remembered.
-            TMyReport form(*puzzleWithLayout(layoutWith(0, false, false)));
+            TMyReport form(*puzzleWithLayout(layoutWith(0, false, false)), m_ui->context());
             form.show();
             QCOMPARE(form.edit("NumColumns")->text(), QStringLiteral("3"));
             QCOMPARE(form.options().NumColumns, 3);
@@ -132,7 +123,7 @@ private slots:
             QVERIFY(!form.options().LowerCase && !form.options().UseGrid);
             QCOMPARE(r.numColumns, 3);
         }
-        TMyReport form(*puzzleWithLayout(layoutWith(2, true, true)));
+        TMyReport form(*puzzleWithLayout(layoutWith(2, true, true)), m_ui->context());
         form.show();
         QCOMPARE(form.edit("NumColumns")->text(), QStringLiteral("2"));
         QVERIFY(form.control("LowerCase")->isChecked() && form.control("UseGrid")->isChecked());
@@ -145,8 +136,8 @@ private slots:
 
     void numberEditsTakeOneDigitAndForgetLetters()
     {
-        globals().settings.reports.wordOption = 4;
-        TMyReport form(*puzzleWithLayout(layoutWith(3, false, false)));
+        m_ui->state.settings.reports.wordOption = 4;
+        TMyReport form(*puzzleWithLayout(layoutWith(3, false, false)), m_ui->context());
         form.show();
         QLineEdit* first = form.edit("FirstLets");
         first->clear();
@@ -156,20 +147,20 @@ private slots:
         QTest::keyClicks(first, QStringLiteral("47"));
         QCOMPARE(first->text(), QStringLiteral("4"));
         QCOMPARE(form.options().FirstLets, 4);
-        QCOMPARE(globals().settings.reports.firstLetters, 4);
+        QCOMPARE(m_ui->state.settings.reports.firstLetters, 4);
     }
 
     void zeroColumnsAreRefusedWhenThePageIsRun()
     {
-        TMyReport form(*puzzleWithLayout(layoutWith(3, false, false)));
+        TMyReport form(*puzzleWithLayout(layoutWith(3, false, false)), m_ui->context());
         form.show();
         QLineEdit* columns = form.edit("NumColumns");
         columns->clear();
         QTest::keyClicks(columns, QStringLiteral("0"));
         QCOMPARE(form.options().NumColumns, 0);
         QTest::mouseClick(form.control("ViewButton"), Qt::LeftButton);
-        QCOMPARE(m_messages->lastCaption(), QStringLiteral("Error"));
-        QCOMPARE(m_messages->lastText(), QStringLiteral("Invalid number of columns specified."));
+        QCOMPARE(m_ui->messages.lastCaption(), QStringLiteral("Error"));
+        QCOMPARE(m_ui->messages.lastText(), QStringLiteral("Invalid number of columns specified."));
         QCOMPARE(form.focusWidget(), columns);
     }
 
@@ -190,7 +181,7 @@ private slots:
                        || kind == ObjectKind::Bonus || kind == ObjectKind::Text;
         }
         QCOMPARE(textual, 12);
-        TMyReport form(*puzzleWithLayout(layout.layout()));
+        TMyReport form(*puzzleWithLayout(layout.layout()), m_ui->context());
         form.show();
         int visible = 0;
         for (int n = 1; n <= 21; ++n)
@@ -206,7 +197,7 @@ private slots:
         auto stored = puzzleWithLayout(builtInDefaultLayout());
         stored->BonusQuest.assign("Old question");
         const QByteArray before(reinterpret_cast<const char*>(stored.get()), sizeof(PuzzleRecord));
-        TMyReport form(*stored);
+        TMyReport form(*stored, m_ui->context());
         form.show();
 
         ObjectFont seen;
@@ -229,16 +220,15 @@ private slots:
 
         QString shown;
         int maxLength = 0;
-        ModalScript script({{QStringLiteral("BonusQuestion"), [&](QWidget* dialog) {
+        ModalDriver driver({{QStringLiteral("BonusQuestion"), [&](QWidget* dialog) {
                                  auto* text = dialog->findChild<QLineEdit*>(QStringLiteral("BonusText"));
                                  shown = text->text();
                                  maxLength = text->maxLength();
                                  text->setText(QStringLiteral("Which animal says moo?"));
                                  dialog->findChild<QPushButton*>(QStringLiteral("OkButton"))->click();
-                                 return true;
                              }}});
         QTest::mouseClick(form.control("ChangeBonus"), Qt::LeftButton);
-        QVERIFY(script.finished());
+        QVERIFY(driver.finished());
         QCOMPARE(shown, QStringLiteral("Old question"));
         QCOMPARE(maxLength, 120);
         QCOMPARE(form.puzzle().BonusQuest.text(), QStringLiteral("Which animal says moo?"));

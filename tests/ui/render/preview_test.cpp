@@ -1,46 +1,24 @@
 #include "ui/uitestmain.h"
 
-#include "app/globals.h"
 #include "render/previewrules.h"
 #include "render/ui/previewwindow.h"
 #include "support/pdftext.h"
-#include "support/recordingmessages.h"
-#include "support/tempdir.h"
 #include "support/testpage.h"
-#include "widgets/filechooser.h"
+#include "support/ui/modaldriver.h"
+#include "support/ui/uifixture.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 #include <memory>
 
 namespace {
-
-// Runs steps on the modal dialog that trigger opens; closes it if the steps
-// leave it open.
-bool onModal(const std::function<void()>& trigger, const std::function<void(QWidget*)>& steps)
-{
-    bool ran = false;
-    QTimer::singleShot(0, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal) {
-            steps(modal);
-            ran = true;
-        }
-        if (modal && QApplication::activeModalWidget() == modal)
-            modal->close();
-    });
-    trigger();
-    return ran;
-}
 
 quint16 bitsPerPixel(const QByteArray& bmp)
 {
@@ -53,14 +31,13 @@ class PreviewWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestFolders> m_folders;
-    std::unique_ptr<RecordingMessages> m_messages;
+    std::unique_ptr<UiFixture> m_ui;
     std::unique_ptr<QPrinter> m_printer;
     QStringList m_requests;
 
     std::unique_ptr<TMyPreview> openPreview()
     {
-        auto preview = std::make_unique<TMyPreview>(nullptr, m_printer.get());
+        auto preview = std::make_unique<TMyPreview>(m_ui->context(), nullptr, m_printer.get());
         preview->setStream(recordTestPage(QStringLiteral("Farm Animals")), QStringLiteral("Farm"));
         preview->show();
         return preview;
@@ -79,25 +56,21 @@ private:
 private slots:
     void init()
     {
-        m_folders = std::make_unique<TestFolders>();
-        m_messages = std::make_unique<RecordingMessages>();
+        m_ui = std::make_unique<UiFixture>();
         m_printer = std::make_unique<QPrinter>();
         m_printer->setOutputFormat(QPrinter::PdfFormat);
-        m_printer->setOutputFileName(m_folders->path(QStringLiteral("printed.pdf")));
-        globals().settings = Settings();
+        m_printer->setOutputFileName(m_ui->folders.path(QStringLiteral("printed.pdf")));
         m_requests.clear();
     }
     void cleanup()
     {
-        setFileChooser({});
         m_printer.reset();
-        m_messages.reset();
-        m_folders.reset();
+        m_ui.reset();
     }
 
     void opensOnRememberedBoundsAndStoresThemOnClose()
     {
-        ReportSettings& r = globals().settings.reports;
+        ReportSettings& r = m_ui->state.settings.reports;
         r.viewerLeft = 30;
         r.viewerTop = 40;
         r.viewerWidth = 700;
@@ -177,30 +150,30 @@ private slots:
     void bitmapExportWritesThePageAsShownAndRemembersTheName()
     {
         auto preview = openPreview();
-        const QString file = m_folders->path(QStringLiteral("page.BMP"));
-        globals().settings.misc.lastExportBitmapFile = QStringLiteral("/old/last.BMP");
+        const QString file = m_ui->folders.path(QStringLiteral("page.BMP"));
+        m_ui->state.settings.misc.lastExportBitmapFile = QStringLiteral("/old/last.BMP");
         answerFilesWith(QString());
         preview->speedButton(QStringLiteral("SpeedBitmap"))->click();
         QVERIFY(!QFile::exists(file));
-        QCOMPARE(globals().settings.misc.lastExportBitmapFile, QStringLiteral("/old/last.BMP"));
+        QCOMPARE(m_ui->state.settings.misc.lastExportBitmapFile, QStringLiteral("/old/last.BMP"));
 
         answerFilesWith(file);
         preview->setZoom(50);
         preview->action(QStringLiteral("ExportBitmap"))->trigger();
         QCOMPARE(m_requests.last(),
                  QStringLiteral("Save Puzzle As Bitmap|BMP|Bitmap (*.BMP)|*.BMP|/old/last.BMP"));
-        QCOMPARE(globals().settings.misc.lastExportBitmapFile, file);
+        QCOMPARE(m_ui->state.settings.misc.lastExportBitmapFile, file);
         const QImage image(file);
         QCOMPARE(image.size(), QSize(408, 528));
         QCOMPARE(bitsPerPixel(TestFolders::readFile(file)), quint16(24));
-        QVERIFY(m_messages->shown.isEmpty());
+        QVERIFY(m_ui->messages.shown.isEmpty());
     }
 
     void pixelFormatTwoExportsAn8BitBitmap()
     {
-        globals().settings.reports.pixelFormat = 2;
+        m_ui->state.settings.reports.pixelFormat = 2;
         auto preview = openPreview();
-        const QString file = m_folders->path(QStringLiteral("page256.BMP"));
+        const QString file = m_ui->folders.path(QStringLiteral("page256.BMP"));
         answerFilesWith(file);
         preview->action(QStringLiteral("ExportBitmap"))->trigger();
         QCOMPARE(bitsPerPixel(TestFolders::readFile(file)), quint16(8));
@@ -209,23 +182,23 @@ private slots:
     void jpegAndPdfExportsAtTheirSettings()
     {
         auto preview = openPreview();
-        const QString jpeg = m_folders->path(QStringLiteral("page.JPG"));
+        const QString jpeg = m_ui->folders.path(QStringLiteral("page.JPG"));
         answerFilesWith(jpeg);
         preview->speedButton(QStringLiteral("SpeedJPEG"))->click();
         QCOMPARE(m_requests.last().section(u'|', 0, 3), QStringLiteral("Save Puzzle As JPeg|JPG|JPeg (*.JPG)|*.JPG"));
-        QCOMPARE(globals().settings.misc.lastExportJpegFile, jpeg);
+        QCOMPARE(m_ui->state.settings.misc.lastExportJpegFile, jpeg);
         QCOMPARE(QImage(jpeg).size(), QSize(816, 1056));
 
-        const QString pdf = m_folders->path(QStringLiteral("page.PDF"));
+        const QString pdf = m_ui->folders.path(QStringLiteral("page.PDF"));
         answerFilesWith(pdf);
         preview->action(QStringLiteral("ExportPdf"))->trigger();
-        QCOMPARE(globals().settings.misc.lastExportPdfFile, pdf);
+        QCOMPARE(m_ui->state.settings.misc.lastExportPdfFile, pdf);
         QCOMPARE(pdfText(pdf), QStringLiteral("Farm Animals"));
 
         // A file that cannot be written is reported, not passed over.
-        answerFilesWith(m_folders->path(QStringLiteral("missing/page.PDF")));
+        answerFilesWith(m_ui->folders.path(QStringLiteral("missing/page.PDF")));
         preview->action(QStringLiteral("ExportPdf"))->trigger();
-        QCOMPARE(m_messages->lastCaption(), QStringLiteral("Error"));
+        QCOMPARE(m_ui->messages.lastCaption(), QStringLiteral("Error"));
     }
 
     void printsThePageAndAsksForCopies()
@@ -236,34 +209,36 @@ private slots:
         QVERIFY(!preview->MyFilePrinter().busy());
 
         QFile::remove(m_printer->outputFileName());
-        const bool ran = onModal([&] { preview->action(QStringLiteral("PrintMultiple"))->trigger(); },
-                                 [&](QWidget* dialog) {
-                                     QCOMPARE(dialog->windowTitle(), QStringLiteral("Multi-Copies"));
-                                     auto* copies = dialog->findChild<QLineEdit*>(QStringLiteral("Copies"));
-                                     auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("OkButton"));
-                                     QCOMPARE(copies->text(), QStringLiteral("1"));
-                                     QCOMPARE(copies->maxLength(), 3);
-                                     copies->setText(QStringLiteral("0"));
-                                     ok->click();
-                                     QVERIFY(dialog->isVisible());
-                                     QCOMPARE(m_messages->lastText(), kInvalidCopies);
-                                     copies->setText(QStringLiteral(" 2 "));
-                                     ok->click();
-                                 });
-        QVERIFY(ran);
+        ModalDriver copies2({{"NumCopies", [&](QWidget* dialog) {
+                                  QCOMPARE(dialog->windowTitle(), QStringLiteral("Multi-Copies"));
+                                  auto* copies = dialog->findChild<QLineEdit*>(QStringLiteral("Copies"));
+                                  auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("OkButton"));
+                                  QCOMPARE(copies->text(), QStringLiteral("1"));
+                                  QCOMPARE(copies->maxLength(), 3);
+                                  copies->setText(QStringLiteral("0"));
+                                  ok->click();
+                                  QVERIFY(dialog->isVisible());
+                                  QCOMPARE(m_ui->messages.lastText(), kInvalidCopies);
+                                  copies->setText(QStringLiteral(" 2 "));
+                                  ok->click();
+                              }}});
+        preview->action(QStringLiteral("PrintMultiple"))->trigger();
+        QVERIFY(copies2.finished());
         QVERIFY(pdfText(m_printer->outputFileName()).startsWith(QStringLiteral("Farm Animals")));
 
         // Cancelling the copies dialog prints nothing.
         QFile::remove(m_printer->outputFileName());
-        onModal([&] { preview->action(QStringLiteral("PrintMultiple"))->trigger(); },
-                [](QWidget* dialog) { dialog->findChild<QPushButton*>(QStringLiteral("CancelButton"))->click(); });
+        ModalDriver cancel({{"NumCopies", [](QWidget* dialog) {
+                                 dialog->findChild<QPushButton*>(QStringLiteral("CancelButton"))->click();
+                             }}});
+        preview->action(QStringLiteral("PrintMultiple"))->trigger();
         QVERIFY(!QFile::exists(m_printer->outputFileName()));
 
         // A printer that cannot start its job is reported.
-        m_printer->setOutputFileName(m_folders->path(QStringLiteral("missing/printed.pdf")));
-        m_messages->clear();
+        m_printer->setOutputFileName(m_ui->folders.path(QStringLiteral("missing/printed.pdf")));
+        m_ui->messages.clear();
         preview->speedButton(QStringLiteral("SBPrint"))->click();
-        QCOMPARE(m_messages->lastCaption(), QStringLiteral("Error"));
+        QCOMPARE(m_ui->messages.lastCaption(), QStringLiteral("Error"));
     }
 };
 

@@ -1,13 +1,10 @@
 #include "ui/uitestmain.h"
 
-#include "app/globals.h"
 #include "app/mainwindow.h"
 #include "render/ui/previewwindow.h"
 #include "support/pdftext.h"
-#include "support/recordingmessages.h"
-#include "support/tempdir.h"
-#include "support/ui/modalscript.h"
-#include "widgets/filechooser.h"
+#include "support/ui/modaldriver.h"
+#include "support/ui/uifixture.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -40,9 +37,9 @@ private slots:
     // views the page whole and saves it as a bitmap, a JPEG and a PDF.
     void printAPuzzleFromTheMainWindowAndExportIt()
     {
-        TestFolders folders;
-        RecordingMessages messages;
-        globals().settings = Settings();
+        UiFixture ui;
+        TestFolders& folders = ui.folders;
+        RecordingMessages& messages = ui.messages;
         TestFolders::writeFile(folders.startDir() + "/QMAZE3.INI", "[Misc]\r\nShow Tips=No\r\n");
         // The sample collection shipped with the program.
         const QString sample = folders.startDir() + "/SAMPLE.QZ3";
@@ -66,42 +63,28 @@ private slots:
         window.puzzleBox()->setCurrentItem(titles.first());
 
         QSize shownSize;
-        ModalScript script({
+        ModalDriver script({
             {"MyReport",
              [](QWidget* form) {
                  form->findChild<QAbstractButton*>("Clues")->click();
                  auto* key = form->findChild<QAbstractButton*>("AnswerKey");
                  if (!key->isChecked())
                      key->click();
-                 ModalScript::later([form] { form->findChild<QPushButton*>("ViewButton")->click(); });
-                 return true;
+                 form->findChild<QPushButton*>("ViewButton")->click();
              }},
-            {"ReportForm",
-             [](QWidget* status) {
-                 auto* button = status->findChild<QPushButton*>("Button");
-                 if (button->text() != "OK")
-                     return false; // still rendering
-                 ModalScript::later([button] { button->click(); });
-                 return true;
-             }},
+            {"ReportForm", [](QWidget* status) { status->findChild<QPushButton*>("Button")->click(); },
+             [](QWidget* status) { return status->findChild<QPushButton*>("Button")->text() == "OK"; }},
             {"MyPreview",
              [&shownSize](QWidget* window) {
                  auto* preview = static_cast<TMyPreview*>(window);
-                 ModalScript::later([preview, &shownSize] {
-                     preview->action("ZoomWholePage")->trigger();
-                     shownSize = preview->MyFilePreview().pageImage().size();
-                     preview->speedButton("SpeedBitmap")->click();
-                     preview->speedButton("SpeedJPEG")->click();
-                     preview->speedButton("SpeedPDF")->click();
-                     preview->action("Exit")->trigger();
-                 });
-                 return true;
+                 preview->action("ZoomWholePage")->trigger();
+                 shownSize = preview->MyFilePreview().pageImage().size();
+                 preview->speedButton("SpeedBitmap")->click();
+                 preview->speedButton("SpeedJPEG")->click();
+                 preview->speedButton("SpeedPDF")->click();
+                 preview->action("Exit")->trigger();
              }},
-            {"MyReport",
-             [](QWidget* form) {
-                 ModalScript::later([form] { form->findChild<QPushButton*>("ExitButton")->click(); });
-                 return true;
-             }},
+            {"MyReport", [](QWidget* form) { form->findChild<QPushButton*>("ExitButton")->click(); }},
         });
         window.PrintPuzzleClick();
         QTRY_VERIFY_WITH_TIMEOUT(script.finished() || script.timedOut(), 60000);
@@ -111,8 +94,8 @@ private slots:
         QVERIFY(messages.shown.isEmpty());
 
         // The options chosen are the program's from now on.
-        QCOMPARE(globals().settings.reports.wordOption, 2);
-        QVERIFY(globals().settings.reports.answerKey);
+        QCOMPARE(window.state().settings.reports.wordOption, 2);
+        QVERIFY(window.state().settings.reports.answerKey);
 
         // The page as shown, whole, in both pictures.
         QVERIFY(shownSize.height() < 1056);
@@ -132,9 +115,6 @@ private slots:
         // Printing never writes the collection.
         QCOMPARE(TestFolders::readFile(sample), storedBefore);
     }
-
-    void cleanup() { setFileChooser({}); }
-
 };
 
 QM_UI_TEST(PrintFlowTest)

@@ -1,24 +1,18 @@
-#include "app/globals.h"
 #include "shapes/shapefile.h"
 #include "shapes/shapelibrary.h"
 #include "shapes/ui/shapeeditordialog.h"
 #include "shapes/ui/shapelistbox.h"
 #include "shapes/ui/shapesdialog.h"
-#include "support/recordingmessages.h"
-#include "support/tempdir.h"
+#include "support/ui/modaldriver.h"
+#include "support/ui/uifixture.h"
 #include "ui/uitestmain.h"
-#include "widgets/filechooser.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
-
-#include <cstring>
-#include <functional>
 
 namespace {
 
@@ -30,23 +24,6 @@ ShapeRecord filledShape(const char* name, int width, int height)
     shape.ShapeHeight = static_cast<std::int16_t>(height);
     shape.ShapeCells.fill(1);
     return shape;
-}
-
-// Runs `steps` on the modal dialog that the click opens, then returns.
-bool driveModal(QPushButton* opener, const std::function<void(QWidget*)>& steps)
-{
-    bool ran = false;
-    QTimer::singleShot(0, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal) {
-            steps(modal);
-            ran = true;
-        }
-        if (QApplication::activeModalWidget() == modal && modal)
-            modal->close();
-    });
-    QTest::mouseClick(opener, Qt::LeftButton);
-    return ran;
 }
 
 // The centre of a cell of the editor's grid image.
@@ -62,27 +39,21 @@ class ShapesDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        std::memset(&globals().currentShape, 0, sizeof globals().currentShape);
-        globals().settings.create.lastShape = 1;
-        globals().settings.misc.lastImportShapeFile.clear();
-        *globals().currentPuzzle = zeroPuzzleRecord();
-    }
-    void cleanup() { setFileChooser({}); }
+    void init() { m_ui = std::make_unique<UiFixture>(); }
+    void cleanup() { m_ui.reset(); }
 
     void newShapeDrawnInTheEditorIsSavedAndSelected()
     {
-        TestFolders folders;
-        RecordingMessages messages;
-        TSelectShapes dialog;
+        TestFolders& folders = m_ui->folders;
+        RecordingMessages& messages = m_ui->messages;
+        TSelectShapes dialog(shapes(), m_ui->context());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Shapes"));
         dialog.show();
         QCOMPARE(messages.shown.size(), 1);
         QCOMPARE(messages.lastText(), QStringLiteral("No saved shape information could be found."));
 
         auto* newButton = dialog.findChild<QPushButton*>(QStringLiteral("NewShape"));
-        const bool ran = driveModal(newButton, [](QWidget* modal) {
+        ModalDriver driver({{"TDoShapes", [](QWidget* modal) {
             auto* editor = qobject_cast<TDoShapes*>(modal);
             QVERIFY(editor);
             QCOMPARE(editor->windowTitle(), QStringLiteral("Shape Creator"));
@@ -93,16 +64,17 @@ private slots:
             QWidget* image = editor->findChild<QWidget*>(QStringLiteral("GridImage"));
             QTest::mouseClick(image, Qt::LeftButton, {}, cellCentre(*editor, 1, 1));
             QTest::mouseClick(editor->findChild<QPushButton*>(QStringLiteral("Save")), Qt::LeftButton);
-        });
-        QVERIFY(ran);
+        }}});
+        QTest::mouseClick(newButton, Qt::LeftButton);
+        QVERIFY(driver.finished());
 
         auto* box = dialog.findChild<QListWidget*>(QStringLiteral("ShapeBox"));
         QCOMPARE(box->count(), 1);
         QVERIFY(box->currentItem());
         QCOMPARE(box->currentItem()->text(), QStringLiteral("30x20 Kite"));
         QCOMPARE(TestFolders::readFile(shapeLibraryPath()).size(), 2555);
-        QVERIFY(!globals().currentShape.cellInShape(1, 1));
-        QVERIFY(globals().currentShape.cellInShape(1, 2));
+        QVERIFY(!m_ui->state.currentShape.cellInShape(1, 1));
+        QVERIFY(m_ui->state.currentShape.cellInShape(1, 2));
         QVERIFY(dialog.findChild<QPushButton*>(QStringLiteral("ModifyShape"))->isEnabled());
         QCOMPARE(messages.shown.size(), 1);
     }
@@ -134,7 +106,7 @@ private slots:
 
     void leavingAnInvalidWidthShowsTheMessageAndKeepsTheFocus()
     {
-        RecordingMessages messages;
+        RecordingMessages& messages = m_ui->messages;
         TDoShapes editor(ShapeEditorMode::New, ShapeRecord{}, -1);
         editor.show();
         QApplication::setActiveWindow(&editor);
@@ -163,8 +135,8 @@ private slots:
 
     void importExportAndDeleteThroughTheButtons()
     {
-        TestFolders folders;
-        RecordingMessages messages;
+        TestFolders& folders = m_ui->folders;
+        RecordingMessages& messages = m_ui->messages;
         const ShapeRecord boxShape = filledShape("Box", 12, 12);
         TestFolders::writeFile(shapeLibraryPath(), QByteArray(reinterpret_cast<const char*>(&boxShape), sizeof boxShape));
         const QString lay = folders.path("fish.lay");
@@ -175,22 +147,22 @@ private slots:
             return request.kind == FileDialogRequest::Kind::Open ? lay : folders.path("out.lay");
         });
 
-        ShapeListBox box(ShapeListMode::EditorNew, 148);
+        ShapeListBox box(ShapeListMode::EditorNew, shapes(), m_ui->context(), 148);
         box.load();
         auto* list = box.findChild<QListWidget*>(QStringLiteral("ShapeBox"));
         QTest::mouseClick(box.findChild<QPushButton*>(QStringLiteral("ImportShape")), Qt::LeftButton);
         QCOMPARE(offered, folders.startDir());
-        QCOMPARE(globals().settings.misc.lastImportShapeFile, lay);
+        QCOMPARE(m_ui->state.settings.misc.lastImportShapeFile, lay);
         QCOMPARE(list->count(), 2);
         QCOMPARE(list->currentItem()->text(), QStringLiteral("20x15 Fish"));
-        QCOMPARE(globals().settings.create.lastShape, 1);
+        QCOMPARE(m_ui->state.settings.create.lastShape, 1);
 
         QTest::mouseClick(box.findChild<QPushButton*>(QStringLiteral("ExportShape")), Qt::LeftButton);
         QCOMPARE(messages.lastText(), QStringLiteral("Puzzle Shape Exported!"));
         QCOMPARE(TestFolders::readFile(folders.path("out.lay")).size(), 2561);
 
         list->setCurrentRow(0);
-        QCOMPARE(globals().currentShape.ShapeName.text(), QStringLiteral("Box"));
+        QCOMPARE(m_ui->state.currentShape.ShapeName.text(), QStringLiteral("Box"));
         QTest::mouseClick(box.findChild<QPushButton*>(QStringLiteral("DeleteShape")), Qt::LeftButton);
         QCOMPARE(list->count(), 1);
         QCOMPARE(list->currentItem()->text(), QStringLiteral("20x15 Fish"));
@@ -199,12 +171,12 @@ private slots:
 
     void currentPuzzleEntryCannotBeModifiedOrDeleted()
     {
-        TestFolders folders;
-        RecordingMessages messages;
-        PuzzleRecord& puzzle = *globals().currentPuzzle;
+        TestFolders& folders = m_ui->folders;
+        RecordingMessages& messages = m_ui->messages;
+        PuzzleRecord& puzzle = *m_ui->state.currentPuzzle;
         puzzle.GridCols = 12;
         puzzle.GridRows = 10;
-        ShapeListBox box(ShapeListMode::EditorModify, 148);
+        ShapeListBox box(ShapeListMode::EditorModify, shapes(), m_ui->context(), 148);
         box.load();
         auto* list = box.findChild<QListWidget*>(QStringLiteral("ShapeBox"));
         QCOMPARE(list->currentItem()->text(), QStringLiteral("12x10 <Current Puzzle>"));
@@ -216,6 +188,15 @@ private slots:
         QVERIFY(!box.findChild<QPushButton*>(QStringLiteral("CopyShape"))->isEnabled());
         QVERIFY(messages.shown.isEmpty());
     }
+
+private:
+    ShapeListContext shapes()
+    {
+        ProgramState& state = m_ui->state;
+        return {state.currentShape, state.settings.create.lastShape, state.currentPuzzle.get()};
+    }
+
+    std::unique_ptr<UiFixture> m_ui;
 };
 
 QM_UI_TEST(ShapesDialogTest)

@@ -1,20 +1,16 @@
-#include "app/globals.h"
 #include "app/mainwindow.h"
 #include "base/random.h"
 #include "generate/ui/createdpuzzledialog.h"
 #include "generate/ui/creationattempts.h"
 #include "support/puzzles.h"
-#include "support/recordingmessages.h"
-#include "support/tempdir.h"
-#include "ui/modaldriver.h"
+#include "support/ui/modaldriver.h"
+#include "support/ui/uifixture.h"
 #include "ui/uitestmain.h"
 #include "wordlist/ui/wordlisteditor.h"
 
 #include <QAction>
-#include <QDateTime>
 #include <QFile>
 #include <QLabel>
-#include <QTimer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -36,10 +32,9 @@ void typeRow(TWordList& editor, int row, const QString& word, const QString& clu
 
 QString cellText(TWordList& editor, int row, int column) { return gridOf(editor)->item(row - 1, column)->text(); }
 
-// A 15 x 12 rectangle as the current shape.
-void useRectangleShape(int width, int height)
+// A width x height rectangle as the shape.
+void useRectangleShape(ShapeRecord& shape, int width, int height)
 {
-    ShapeRecord& shape = globals().currentShape;
     std::memset(&shape, 0, sizeof shape);
     shape.ShapeName.assign("Test");
     shape.ShapeWidth = width;
@@ -49,25 +44,6 @@ void useRectangleShape(int width, int height)
             shape.setCell(r, c, true);
 }
 
-
-// Calls act once ready() holds, checking every 20 ms for at most 20 seconds.
-// Unlike a wait, it does not block, so it can watch work that runs inside the
-// event loop of a modal dialog.
-void whenReady(std::function<bool()> ready, std::function<void()> act)
-{
-    auto* timer = new QTimer(qApp);
-    const qint64 deadline = QDateTime::currentMSecsSinceEpoch() + 20000;
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, ready, act, deadline] {
-        const bool done = ready();
-        if (!done && QDateTime::currentMSecsSinceEpoch() < deadline)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        if (done)
-            act();
-    });
-    timer->start(20);
-}
 
 void copyProgramFile(const TestFolders& folders, const char* name)
 {
@@ -87,15 +63,15 @@ class WordListEditorTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestFolders> m_folders;
-    std::unique_ptr<RecordingMessages> m_messages;
+    std::unique_ptr<UiFixture> m_ui;
 
+    ProgramState& state() { return m_ui->state; }
     std::unique_ptr<TWordList> newEditor()
     {
-        resetToNewPuzzle(*globals().currentPuzzle);
-        globals().currentPuzzle->PageLayout = builtInDefaultLayout();
-        globals().newPuzzle = true;
-        auto editor = std::make_unique<TWordList>(QStringLiteral("Create New Puzzle"), QList<QByteArray>{"Animals"});
+        resetToNewPuzzle(*state().currentPuzzle);
+        state().currentPuzzle->PageLayout = builtInDefaultLayout();
+        auto editor = std::make_unique<TWordList>(QStringLiteral("Create New Puzzle"), QList<QByteArray>{"Animals"},
+                                                  state().wordListSession());
         editor->show();
         return editor;
     }
@@ -103,16 +79,10 @@ private:
 private slots:
     void init()
     {
-        m_folders = std::make_unique<TestFolders>();
-        m_messages = std::make_unique<RecordingMessages>();
-        globals().settings = Settings{};
-        globals().settings.misc.lastGroup = m_folders->startDir() + "/T.QZ3";
+        m_ui = std::make_unique<UiFixture>();
+        state().settings.misc.lastGroup = m_ui->folders.startDir() + "/T.QZ3";
     }
-    void cleanup()
-    {
-        m_messages.reset();
-        m_folders.reset();
-    }
+    void cleanup() { m_ui.reset(); }
 
     void createChecksComeInOrderWithTheirMessages()
     {
@@ -120,29 +90,29 @@ private slots:
         auto* attempts = editor->findChild<QLineEdit*>("Attempts");
         QCOMPARE(attempts->maxLength(), 3);
         editor->CreateItClick();
-        QCOMPARE(m_messages->lastText(), QStringLiteral("No title specified.  Please correct."));
+        QCOMPARE(m_ui->messages.lastText(), QStringLiteral("No title specified.  Please correct."));
         editor->findChild<QLineEdit*>("Title")->setText("Zoo");
         editor->CreateItClick();
-        QCOMPARE(m_messages->lastText(), QStringLiteral("No category specified.  Please correct."));
+        QCOMPARE(m_ui->messages.lastText(), QStringLiteral("No category specified.  Please correct."));
         editor->findChild<QComboBox*>("Category")->setEditText("Animals");
         editor->CreateItClick();
-        QCOMPARE(m_messages->lastText(), QStringLiteral("No words have been entered.  Please correct."));
+        QCOMPARE(m_ui->messages.lastText(), QStringLiteral("No words have been entered.  Please correct."));
         typeRow(*editor, 2, "abcdefghijklmno");
         typeRow(*editor, 5, "abcdefghijklmnop");
         for (const char* bad : {"0", ""}) {
             attempts->setText(bad);
             editor->CreateItClick();
-            QCOMPARE(m_messages->lastText(), QStringLiteral("Attempts must be between 1 and 999.  Please correct."));
+            QCOMPARE(m_ui->messages.lastText(), QStringLiteral("Attempts must be between 1 and 999.  Please correct."));
         }
         attempts->setText("5");
-        useRectangleShape(15, 12);
+        useRectangleShape(state().currentShape, 15, 12);
         editor->CreateItClick();
-        QCOMPARE(m_messages->lastText(),
+        QCOMPARE(m_ui->messages.lastText(),
                  QStringLiteral("Word is greater than puzzle dimension size of 15 characters in \"abcdefghijklmnop\"."));
         QCOMPARE(gridOf(*editor)->currentRow(), 4);
         QCOMPARE(gridOf(*editor)->currentColumn(), 2);
-        QCOMPARE(globals().settings.create.attempts, 5);
-        QCOMPARE(globals().currentPuzzle->wordCount(), 2);
+        QCOMPARE(state().settings.create.attempts, 5);
+        QCOMPARE(state().currentPuzzle->wordCount(), 2);
     }
 
     void useCluesOffAndOnKeepsTheClues()
@@ -153,7 +123,7 @@ private slots:
         typeRow(*editor, 1, "lion", "king of beasts");
         useClues->click();
         QVERIFY(gridOf(*editor)->isColumnHidden(3));
-        QVERIFY(!globals().settings.create.useClues);
+        QVERIFY(!state().settings.create.useClues);
         typeRow(*editor, 2, "zebra", QString());
         useClues->click();
         QVERIFY(!gridOf(*editor)->isColumnHidden(3));
@@ -172,14 +142,14 @@ private slots:
         QCOMPARE(cellText(*editor, 330, 3), QString());
         QCOMPARE(cellText(*editor, 329, 2), QStringLiteral("second last"));
 
-        m_messages->answers = {MessageAnswer::No};
+        m_ui->messages.answers = {MessageAnswer::No};
         editor->DeleteAllClueClick();
-        QCOMPARE(m_messages->lastText(), QStringLiteral("This will remove all words and clues.  Continue?"));
+        QCOMPARE(m_ui->messages.lastText(), QStringLiteral("This will remove all words and clues.  Continue?"));
         QCOMPARE(editor->GetWordCount(), 1);
         editor->DeleteAllClueClick();
         QCOMPARE(editor->GetWordCount(), 0);
         editor->DeleteAllClueClick();
-        QCOMPARE(m_messages->lastText(), QStringLiteral("All words are already cleared."));
+        QCOMPARE(m_ui->messages.lastText(), QStringLiteral("All words are already cleared."));
     }
 
     void functionKeysTypeInternationalCharacters()
@@ -189,7 +159,7 @@ private slots:
         title->setFocus();
         editor->typeInternationalCharacter(2);
         QCOMPARE(title->text(), QString(QChar(233)));
-        globals().settings.create.intKeys[0] = "02x5";
+        state().settings.create.intKeys[0] = "02x5";
         editor->typeInternationalCharacter(1);
         QCOMPARE(title->text(), QString(QChar(233)));
     }
@@ -200,42 +170,42 @@ private slots:
         record->word(1).assign("lion");
         record->clue(1).assign("roars");
         record->WordCount = 1;
-        writeCollection(globals().settings.misc.lastGroup, {{"Other", "First"}});
-        writePuzzle(globals().settings.misc.lastGroup, *record, -1);
-        *globals().currentPuzzle = *record;
-        globals().newPuzzle = false;
-        globals().recordIndex = 1;
+        writeCollection(state().settings.misc.lastGroup, {{"Other", "First"}});
+        writePuzzle(state().settings.misc.lastGroup, *record, -1);
+        *state().currentPuzzle = *record;
+        state().newPuzzle = false;
+        state().recordIndex = 1;
         {
-            TWordList editor(QStringLiteral("Modify Existing Puzzle"), {});
+            TWordList editor(QStringLiteral("Modify Existing Puzzle"), {}, state().wordListSession());
             editor.show();
             QVERIFY(!editor.findChild<QPushButton*>("CreateIt")->isEnabled());
             QVERIFY(editor.findChild<QPushButton*>("SaveButton")->isVisible());
             QVERIFY(!editor.PuzzleChanged());
             editor.CancelClick();
-            QVERIFY(m_messages->shown.isEmpty());
+            QVERIFY(m_ui->messages.shown.isEmpty());
         }
         {
-            TWordList editor(QStringLiteral("Modify Existing Puzzle"), {});
+            TWordList editor(QStringLiteral("Modify Existing Puzzle"), {}, state().wordListSession());
             editor.show();
             typeRow(editor, 1, "lion", "purrs");
-            m_messages->answers = {MessageAnswer::Cancel};
+            m_ui->messages.answers = {MessageAnswer::Cancel};
             editor.CancelClick();
-            QCOMPARE(m_messages->lastText(), QStringLiteral("Puzzle has been modified.  Save changes?"));
+            QCOMPARE(m_ui->messages.lastText(), QStringLiteral("Puzzle has been modified.  Save changes?"));
             QVERIFY(editor.isVisible());
-            m_messages->answers = {MessageAnswer::Yes};
+            m_ui->messages.answers = {MessageAnswer::Yes};
             editor.CancelClick();
             QVERIFY(!editor.isVisible());
         }
         auto stored = std::make_unique<PuzzleRecord>(zeroPuzzleRecord());
-        QVERIFY(readPuzzle(globals().settings.misc.lastGroup, 1, *stored));
+        QVERIFY(readPuzzle(state().settings.misc.lastGroup, 1, *stored));
         QCOMPARE(stored->clue(1).bytes(), QByteArray("purrs"));
-        QCOMPARE(puzzleCount(globals().settings.misc.lastGroup), 2);
+        QCOMPARE(puzzleCount(state().settings.misc.lastGroup), 2);
     }
     void playsAUserFromNewPuzzleToModifyAndCopy()
     {
-        copyProgramFile(*m_folders, "QZFLAY.DAT");
-        copyProgramFile(*m_folders, "QZFPAGE.DAT");
-        TestFolders::writeFile(m_folders->startDir() + "/QMAZE3.INI", "[Misc]\nShow Tips=No\n");
+        copyProgramFile(m_ui->folders, "QZFLAY.DAT");
+        copyProgramFile(m_ui->folders, "QZFPAGE.DAT");
+        TestFolders::writeFile(m_ui->folders.startDir() + "/QMAZE3.INI", "[Misc]\nShow Tips=No\n");
         TMainWin::setAssumedScreenSize(QSize(1280, 1024));
         auto window = std::make_unique<TMainWin>();
         const QString collection = window->collectionPath();
@@ -244,29 +214,34 @@ private slots:
         // New puzzle: title, category, twelve words with clues, a 15 x 15
         // shape, 25 attempts; the second candidate with a hidden phrase.
         int freeCells = 0;
-        whenModal<TWordList>([&](TWordList* editor) {
-            editor->findChild<QLineEdit*>("Title")->setText("On the Farm");
-            editor->findChild<QComboBox*>("Category")->setEditText("Animals");
-            for (int k = 0; k < 12; ++k)
-                typeRow(*editor, k + 1, kAnimals[k][0], kAnimals[k][1]);
-            auto* shapes = editor->findChild<QListWidget*>("ShapeBox");
-            const auto found = shapes->findItems("15x15", Qt::MatchStartsWith);
-            QVERIFY(!found.isEmpty());
-            shapes->setCurrentItem(found.first());
-            editor->findChild<QLineEdit*>("Attempts")->setText("25");
-            whenModal<TCreationAttempts>([](TCreationAttempts* form) {
-                whenReady([form] { return !form->isBuilding(); }, [form] { form->CancelClick(); });
-            });
-            whenModal<TCreatedPuzzle>([&](TCreatedPuzzle* review) {
-                review->SelectAPuzzle(2);
-                QCOMPARE(review->selectedSlot(), 2);
-                const QString chars = review->findChild<QLabel*>("NumChars")->text();
-                freeCells = chars.section(' ', 0, 0).toInt();
-                review->findChild<QCheckBox*>("IncludeHidden")->setChecked(true);
-                review->findChild<QLineEdit*>("HiddenPhrase")->setText(QString(freeCells, u'z'));
-                review->SaveClick();
-            });
-            editor->CreateItClick();
+        ModalDriver newPuzzle({
+            {"WordList",
+             [&](QWidget* window) {
+                 auto* editor = static_cast<TWordList*>(window);
+                 editor->findChild<QLineEdit*>("Title")->setText("On the Farm");
+                 editor->findChild<QComboBox*>("Category")->setEditText("Animals");
+                 for (int k = 0; k < 12; ++k)
+                     typeRow(*editor, k + 1, kAnimals[k][0], kAnimals[k][1]);
+                 auto* shapes = editor->findChild<QListWidget*>("ShapeBox");
+                 const auto found = shapes->findItems("15x15", Qt::MatchStartsWith);
+                 QVERIFY(!found.isEmpty());
+                 shapes->setCurrentItem(found.first());
+                 editor->findChild<QLineEdit*>("Attempts")->setText("25");
+                 editor->CreateItClick();
+             }},
+            {"CreationAttempts", [](QWidget* form) { static_cast<TCreationAttempts*>(form)->CancelClick(); },
+             [](QWidget* form) { return !static_cast<TCreationAttempts*>(form)->isBuilding(); }},
+            {"CreatedPuzzle",
+             [&](QWidget* window) {
+                 auto* review = static_cast<TCreatedPuzzle*>(window);
+                 review->SelectAPuzzle(2);
+                 QCOMPARE(review->selectedSlot(), 2);
+                 const QString chars = review->findChild<QLabel*>("NumChars")->text();
+                 freeCells = chars.section(' ', 0, 0).toInt();
+                 review->findChild<QCheckBox*>("IncludeHidden")->setChecked(true);
+                 review->findChild<QLineEdit*>("HiddenPhrase")->setText(QString(freeCells, u'z'));
+                 review->SaveClick();
+             }},
         });
         window->NewPuzzleClick();
 
@@ -282,14 +257,15 @@ private slots:
         QCOMPARE(window->puzzleBox()->currentItem()->text(), QStringLiteral("On the Farm"));
 
         // Modify: change a clue, Exit and answer Yes.
-        whenModal<TWordList>([&](TWordList* editor) {
-            QVERIFY(!editor->findChild<QPushButton*>("CreateIt")->isEnabled());
-            const auto horse = gridOf(*editor)->findItems("horse", Qt::MatchExactly);
-            QCOMPARE(horse.size(), 1);
-            gridOf(*editor)->item(horse.first()->row(), 3)->setText("Neighs in the stable");
-            m_messages->answers = {MessageAnswer::Yes};
-            editor->CancelClick();
-        });
+        ModalDriver modify({{"WordList", [&](QWidget* window) {
+                                 auto* editor = static_cast<TWordList*>(window);
+                                 QVERIFY(!editor->findChild<QPushButton*>("CreateIt")->isEnabled());
+                                 const auto horse = gridOf(*editor)->findItems("horse", Qt::MatchExactly);
+                                 QCOMPARE(horse.size(), 1);
+                                 gridOf(*editor)->item(horse.first()->row(), 3)->setText("Neighs in the stable");
+                                 m_ui->messages.answers = {MessageAnswer::Yes};
+                                 editor->CancelClick();
+                             }}});
         window->ModifyPuzzleClick();
         QVERIFY(readPuzzle(collection, 0, *stored));
         QCOMPARE(puzzleCount(collection), 1);
@@ -302,11 +278,15 @@ private slots:
         QCOMPARE(stored->clue(row).bytes(), QByteArray("Neighs in the stable"));
 
         // Copy: the title gains "(2)"; one attempt, the best candidate saved.
-        whenModal<TWordList>([&](TWordList* editor) {
-            QCOMPARE(editor->findChild<QLineEdit*>("Title")->text(), QStringLiteral("On the Farm (2)"));
-            editor->findChild<QLineEdit*>("Attempts")->setText("1");
-            whenModal<TCreatedPuzzle>([](TCreatedPuzzle* review) { review->SaveClick(); });
-            editor->CreateItClick();
+        ModalDriver copy({
+            {"WordList",
+             [](QWidget* window) {
+                 auto* editor = static_cast<TWordList*>(window);
+                 QCOMPARE(editor->findChild<QLineEdit*>("Title")->text(), QStringLiteral("On the Farm (2)"));
+                 editor->findChild<QLineEdit*>("Attempts")->setText("1");
+                 editor->CreateItClick();
+             }},
+            {"CreatedPuzzle", [](QWidget* review) { static_cast<TCreatedPuzzle*>(review)->SaveClick(); }},
         });
         window->CopyPuzzleClick();
         QCOMPARE(puzzleCount(collection), 2);
