@@ -26,7 +26,7 @@ struct CellPoints {
 
 CellPoints cellPoints(const GridGeometry& grid, int index)
 {
-    const PrintBox b = grid.cell(cell::row(index), cell::column(index));
+    const PrintBox b = grid.cellBox(cell::row(index), cell::column(index));
     // Middles computed as the report computes the centre of an arc's box, so
     // that a point on an axis gives that axis's exact angle.
     const double cx = b.x1 + (b.x2 - b.x1) / 2;
@@ -92,7 +92,7 @@ int fitLetters(TBaseReport& r, LayoutObject& object, double cellSize)
 
 } // namespace
 
-PrintBox GridGeometry::cell(int row, int column) const
+PrintBox GridGeometry::cellBox(int row, int column) const
 {
     const double x = left + (column - 1) * size;
     const double y = top + (row - 1) * size;
@@ -173,7 +173,7 @@ void drawPuzzleGrid(PageContext& page, LayoutObject& object)
         for (int row = 1; row <= grid.rows; ++row)
             for (int column = 1; column <= grid.columns; ++column)
                 if (inShape(row, column))
-                    draw(row, column, grid.cell(row, column));
+                    draw(row, column, grid.cellBox(row, column));
     };
 
     if (object.FillShape == 0) {

@@ -15,7 +15,7 @@ struct GridGeometry {
     int columns = 0;
 
     // Cell (row, column), both from 1.
-    PrintBox cell(int row, int column) const;
+    PrintBox cellBox(int row, int column) const;
     bool contains(int row, int column) const { return row >= 1 && row <= rows && column >= 1 && column <= columns; }
 };
 

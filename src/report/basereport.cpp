@@ -59,20 +59,20 @@ void TBaseReport::ExecuteReport()
     Canvas* canvas = nullptr;
     try {
         canvas = openOutput();
-        callEvent(m_events.BeforePrint);
+        callEvent(m_events.OnBeforePrint);
         if (canvas && !m_aborted) {
             m_canvas = canvas;
             canvas->beginPage(m_page);
-            callEvent(m_events.PrintPage);
-            callEvent(m_events.PrintFooter);
+            callEvent(m_events.OnPrintPage);
+            callEvent(m_events.OnPrintFooter);
             canvas->endPage();
             m_canvas = nullptr;
         }
         // AfterPrint runs even after an abort: it frees what BeforePrint took.
         if (m_idle)
             m_idle();
-        if (m_events.AfterPrint)
-            m_events.AfterPrint(*this);
+        if (m_events.OnAfterPrint)
+            m_events.OnAfterPrint(*this);
     } catch (...) {
         if (canvas)
             canvas->endPage();

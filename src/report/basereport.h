@@ -14,12 +14,13 @@
 
 class TBaseReport;
 
-// The handlers a report run calls, each with the report as argument.
+// The events of a report run: each holds the handler of that name
+// (BeforePrint, PrintPage...) and is called with the report as argument.
 struct ReportEvents {
-    std::function<void(TBaseReport&)> BeforePrint;
-    std::function<void(TBaseReport&)> PrintPage;
-    std::function<void(TBaseReport&)> PrintFooter;
-    std::function<void(TBaseReport&)> AfterPrint;
+    std::function<void(TBaseReport&)> OnBeforePrint;
+    std::function<void(TBaseReport&)> OnPrintPage;
+    std::function<void(TBaseReport&)> OnPrintFooter;
+    std::function<void(TBaseReport&)> OnAfterPrint;
 };
 
 enum class ReportOrientation { Portrait, Landscape };

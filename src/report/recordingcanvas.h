@@ -14,7 +14,7 @@ public:
     RecordingCanvas();
 
     // The stream so far: header and every record written.
-    const QByteArray& data() const { return m_data; }
+    const QByteArray& recordedData() const { return m_data; }
     // Ends an open page and starts an empty stream.
     void clear();
 

@@ -21,7 +21,7 @@ void TReportFiler::closeOutput(bool)
     m_recorder.endPage();
     if (!m_stream)
         return;
-    const QByteArray& data = m_recorder.data();
+    const QByteArray& data = m_recorder.recordedData();
     if (!m_stream->isWritable() || m_stream->write(data) != data.size())
         throw IoError(QStringLiteral("The report could not be recorded: %1").arg(m_stream->errorString()));
 }

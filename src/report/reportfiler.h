@@ -17,7 +17,7 @@ public:
 
     void setStream(QIODevice* stream) { m_stream = stream; }
     // The bytes of the last run.
-    const QByteArray& recordedData() const { return m_recorder.data(); }
+    const QByteArray& recordedData() const { return m_recorder.recordedData(); }
 
 protected:
     Canvas* openOutput() override;

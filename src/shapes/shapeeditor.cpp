@@ -66,7 +66,7 @@ void ShapeEditor::toggle(int row, int col)
     m_shape.setCell(row, col, !cellSet(row, col));
 }
 
-void ShapeEditor::fill(int r0, int c0)
+void ShapeEditor::floodFill(int r0, int c0)
 {
     if (r0 < 1 || r0 > kSide || c0 < 1 || c0 > kSide)
         return;

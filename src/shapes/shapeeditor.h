@@ -50,7 +50,7 @@ public:
     void toggle(int row, int col);
     // Inverts the region of cells equal to the clicked one that the row sweep
     // reaches (not a complete flood fill); undoable.
-    void fill(int row, int col);
+    void floodFill(int row, int col);
     // Moves the W x H pattern one cell; the cell row or column moved out is
     // lost and the one moved in is cleared; undoable.
     void shift(ShiftDirection direction);

@@ -18,7 +18,7 @@ public:
     const QString& progressLine1() const { return m_lines[0]; }
     const QString& progressLine2() const { return m_lines[1]; }
     bool isBuilding() const;
-    const GenerationResult& result() const { return m_result; }
+    const GenerationResult& generationResult() const { return m_result; }
 
     void CancelClick();
 

@@ -141,7 +141,7 @@ void TDoShapes::GridImageClick(GridCell cell, Qt::MouseButton button)
     if (button == Qt::LeftButton)
         m_editor.toggle(cell.row, cell.col);
     else if (button == Qt::RightButton)
-        m_editor.fill(cell.row, cell.col);
+        m_editor.floodFill(cell.row, cell.col);
     redraw();
 }
 

@@ -64,7 +64,7 @@ QByteArray sampleStream()
 {
     RecordingCanvas recorder;
     drawSampleReport(recorder);
-    return recorder.data();
+    return recorder.recordedData();
 }
 
 QStringList replayed(const QByteArray& data, bool* damaged = nullptr)
@@ -146,7 +146,7 @@ TEST_F(ReportStreamTest, ReplayGivesTheRecordedCallsAndRecordsTheSameBytes)
 
     RecordingCanvas second;
     stream.replayAll(second);
-    EXPECT_EQ(second.data(), data);
+    EXPECT_EQ(second.recordedData(), data);
 }
 
 TEST_F(ReportStreamTest, PagesReplayOnTheirOwnWithFreshState)

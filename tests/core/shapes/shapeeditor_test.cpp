@@ -24,7 +24,7 @@ TEST(ShapeEditorFill, SweepVisitsEachRowOnceSoAUMayStayHalfFilled)
         "#.....#",
         "#######",
     });
-    editor.fill(2, 6);
+    editor.floodFill(2, 6);
     // A flood fill would fill the whole U; the sweep runs down the right
     // arm and spreads only one cell leftwards along the bottom row.
     EXPECT_EQ(rowsOf(editor.shape()), QStringList({
@@ -48,7 +48,7 @@ TEST(ShapeEditorFill, ColumnOneOfAnotherRowIsReachedOnlyFromAboveOrBelow)
         "#####",
         "#####",
     });
-    sideways.fill(1, 2);
+    sideways.floodFill(1, 2);
     EXPECT_EQ(rowsOf(sideways.shape()).mid(0, 2), QStringList({"#####", ".####"}));
 
     // With (1,1) in the clicked row's run, (2,1) is reached from above.
@@ -59,7 +59,7 @@ TEST(ShapeEditorFill, ColumnOneOfAnotherRowIsReachedOnlyFromAboveOrBelow)
         "#####",
         "#####",
     });
-    fromAbove.fill(1, 2);
+    fromAbove.floodFill(1, 2);
     EXPECT_EQ(rowsOf(fromAbove.shape()).mid(0, 2), QStringList({"#####", "#####"}));
 }
 
@@ -116,7 +116,7 @@ TEST(ShapeEditorUndo, OnlyFillAndShiftCanBeUndone)
     editor.undo();
     EXPECT_FALSE(editor.shape().cellInShape(3, 3));
 
-    editor.fill(2, 2);
+    editor.floodFill(2, 2);
     EXPECT_TRUE(editor.canUndo());
     editor.reverse();
     EXPECT_FALSE(editor.canUndo());

@@ -87,8 +87,8 @@ private slots:
         QTimer::singleShot(0, &form, [&form] { form.CancelClick(); });
         QTRY_VERIFY_WITH_TIMEOUT(!form.isBuilding(), 20000);
         QVERIFY(form.progressLine1().startsWith(QStringLiteral("Aborted on creation Attempt #")));
-        QVERIFY(form.result().aborted);
-        QVERIFY(form.result().attemptCounter < 999);
+        QVERIFY(form.generationResult().aborted);
+        QVERIFY(form.generationResult().attemptCounter < 999);
         QVERIFY(form.progressLine2().isEmpty());
     }
 
