@@ -163,10 +163,10 @@ void TListPages::showSelection()
     // An empty list leaves the last picture as it was.
     if (!m_list.isEmpty())
         m_image->draw(m_list.layout());
-    EnableButtons();
+    enableButtons();
 }
 
-void TListPages::EnableButtons()
+void TListPages::enableButtons()
 {
     const bool any = !m_list.isEmpty();
     for (const char* name : {"DeleteButton", "CopyButton", "ModifyButton", "ExportButton"})

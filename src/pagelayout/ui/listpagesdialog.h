@@ -71,7 +71,7 @@ private:
     // states.
     void showList();
     void showSelection();
-    void EnableButtons();
+    void enableButtons();
 
     DialogContext m_context;
     PageLayoutList m_list;

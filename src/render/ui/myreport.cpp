@@ -288,7 +288,7 @@ void TMyReport::FormShow()
     setBox(QStringLiteral("PartialUnder"), options.PartialUnder);
     setNumberText(QStringLiteral("FirstLets"), options.FirstLets);
     setNumberText(QStringLiteral("LastLets"), options.LastLets);
-    EnableDependents();
+    enableDependents();
     InitPageLay();
     m_image->draw(m_copy->puzzle.PageLayout);
 }
@@ -334,10 +334,10 @@ void TMyReport::wordStyleChosen(int style)
 {
     m_options.WordStyle = style;
     saveOptions();
-    EnableDependents();
+    enableDependents();
 }
 
-void TMyReport::EnableDependents()
+void TMyReport::enableDependents()
 {
     const WordStyleControls enabled = controlsForWordStyle(m_options.WordStyle);
     control(QStringLiteral("CluesUnder"))->setEnabled(enabled.cluesUnder);

@@ -80,7 +80,7 @@ private:
     void setNumberText(const QString& name, int value);
     void wordStyleChosen(int style);
     // Enables the controls the word style uses and disables the others.
-    void EnableDependents();
+    void enableDependents();
     void saveOptions();
 
     DialogContext m_context;

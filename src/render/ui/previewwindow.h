@@ -37,7 +37,7 @@ public:
     TFilePreview& MyFilePreview() { return m_preview; }
     TFilePrinter& MyFilePrinter() { return m_printer; }
     QLineEdit* ZoomEdit() const { return m_zoomEdit; }
-    QScrollArea* scrollBox() const { return m_scrollBox; }
+    QScrollArea* ScrollBox() const { return m_scrollBox; }
     // A menu command by object name: "PrintPage", "PrintMultiple", "Exit",
     // "ZoomPageWidth", "ZoomWholePage", "Zoom100", "Zoom200", "ZoomOut100",
     // "ZoomOut50", "ZoomOut33", "ZoomOut25", "ZoomOut20", "ExportWmf",

@@ -135,7 +135,7 @@ private slots:
     void wholePageAndPageWidthFitTheScrollBox()
     {
         auto preview = openPreview();
-        QScrollArea* box = preview->scrollBox();
+        QScrollArea* box = preview->ScrollBox();
         QTest::mouseClick(preview->speedButton(QStringLiteral("SBZoomPage")), Qt::LeftButton);
         const QSize client = box->maximumViewportSize();
         QWidget* holder = box->widget();
