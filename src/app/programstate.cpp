@@ -1,6 +1,7 @@
 #include "app/programstate.h"
 
 #include "generate/ui/generationrun.h"
+#include "wordlist/ui/wordlisteditor.h"
 
 #include <cstring>
 

@@ -6,9 +6,10 @@
 #include "storage/puzzlerecord.h"
 #include "storage/settings.h"
 #include "widgets/dialoghelper.h"
-#include "wordlist/ui/wordlisteditor.h"
 
 #include <memory>
+
+struct WordListSession;
 
 // The program-wide state that the main window owns for the whole run: the
 // current puzzle record, the current shape, the candidate slots, the
