@@ -3,6 +3,7 @@
 #include "app/messageservice.h"
 #include "report/pagedcanvas.h"
 #include "report/reportstream.h"
+#include "report/svgcanvas.h"
 
 #include <QImage>
 #include <QPdfWriter>
@@ -213,4 +214,12 @@ void writePdfFile(const QString& path, const ReportStream& stream, int page, con
     }
     if (!drawn || !file.commit())
         throw IoError(QStringLiteral("Unable to write the file %1: %2").arg(path, file.errorString()));
+}
+
+void writeSvgFile(const QString& path, const ReportStream& stream, int page)
+{
+    SvgCanvas canvas;
+    if (!stream.replayPage(page, canvas))
+        throw IoError(QStringLiteral("There is no page to save as %1.").arg(path));
+    writeWholeFile(path, canvas.document());
 }

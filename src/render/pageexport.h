@@ -32,5 +32,9 @@ void writeJpegFile(const QString& path, const QImage& image, int quality);
 // becomes the document's title.
 void writePdfFile(const QString& path, const ReportStream& stream, int page, const QString& title);
 
+// Page n (1-based) of a recorded report as a Scalable Vector Graphics
+// document on the page's own paper: text as text, shapes as vectors.
+void writeSvgFile(const QString& path, const ReportStream& stream, int page);
+
 // Writes bytes to path whole, or throws IoError.
 void writeWholeFile(const QString& path, const QByteArray& bytes);
