@@ -12,14 +12,12 @@
 #include "render/printoptions.h"
 #include "render/printrun.h"
 #include "report/filepreview.h"
-#include "report/pagedcanvas.h"
 #include "report/reportfiler.h"
 #include "report/reportstream.h"
 #include "storage/collectionfile.h"
 #include "storage/configuration.h"
 
 #include <QFileInfo>
-#include <QPdfWriter>
 #include <QSaveFile>
 
 #include <memory>
@@ -78,34 +76,6 @@ int fail(const QString& message, int code = 1)
     return code;
 }
 
-bool writePdf(const ReportStream& stream, const QString& title, const QString& path, QString& error)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString();
-        return false;
-    }
-    bool drawn;
-    {
-        QPdfWriter writer(&file);
-        writer.setTitle(title);
-        writer.setCreator(QStringLiteral("Quillmaze"));
-        PagedCanvas canvas(writer);
-        stream.replayAll(canvas);
-        drawn = canvas.finish();
-    }
-    if (!drawn) {
-        error = QStringLiteral("the PDF could not be drawn");
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        error = file.errorString();
-        return false;
-    }
-    return true;
-}
-
 QImage pageImage(const QByteArray& recorded, int dpi)
 {
     TFilePreview preview;
@@ -155,8 +125,7 @@ int writeOnePage(const QString& suffix, const QString& out, const Settings& sett
 {
     QString error;
     if (suffix == QLatin1String("pdf")) {
-        if (!writePdf(ReportStream(recorded), copy.puzzle.Title.text(), out, error))
-            return fail(QStringLiteral("cannot write %1: %2").arg(out, error));
+        writeAllPagesPdfFile(out, ReportStream(recorded), copy.puzzle.Title.text());
     } else if (suffix == QLatin1String("png")) {
         if (!writePng(recorded, dpi, out, error))
             return fail(QStringLiteral("cannot write %1: %2").arg(out, error));
@@ -187,9 +156,7 @@ int writeBooklet(const QString& collection, const QList<qint64>& indexes, const 
         printError(QStringLiteral("qmaze render: \"%1\" did not fit its page layout").arg(title));
     if (booklet.stream.isEmpty())
         return fail(QStringLiteral("no puzzle to print"));
-    QString error;
-    if (!writePdf(ReportStream(booklet.stream), QFileInfo(out).completeBaseName(), out, error))
-        return fail(QStringLiteral("cannot write %1: %2").arg(out, error));
+    writeAllPagesPdfFile(out, ReportStream(booklet.stream), QFileInfo(out).completeBaseName());
     return 0;
 }
 

@@ -11,6 +11,8 @@
 #include "info/ui/infodialogs.h"
 #include "pagelayout/layoutlibrary.h"
 #include "pagelayout/ui/listpagesdialog.h"
+#include "render/printoptions.h"
+#include "render/ui/bookletdialog.h"
 #include "render/ui/jpegfactordialog.h"
 #include "render/ui/myreport.h"
 #include "report/ui/printersetup.h"
@@ -320,6 +322,8 @@ void TMainWin::buildMenus()
     file->addSeparator();
     auto* print = addCommand(file, QStringLiteral("PrintPuzzle"), QStringLiteral("&Print Puzzle"),
                              QKeySequence(QStringLiteral("Ctrl+P")), &TMainWin::PrintPuzzleClick);
+    addCommand(file, QStringLiteral("PrintBooklet"), QStringLiteral("Print &Booklet"),
+               QKeySequence(QStringLiteral("Ctrl+B")), &TMainWin::PrintBookletClick);
     auto* printerSetup = addCommand(file, QStringLiteral("PrinterSetup"), QStringLiteral("Printer &Setup"),
                                     QKeySequence(QStringLiteral("Ctrl+S")), nullptr);
     connect(printerSetup, &QAction::triggered, this, [this] { showPrinterSetup(this); });
@@ -695,6 +699,17 @@ void TMainWin::PrintPuzzleClick()
     }
     TMyReport form(*record, this);
     showDialog(form);
+}
+
+void TMainWin::PrintBookletClick()
+{
+    if (m_browser.index().entries.isEmpty()) {
+        showError(kNoPuzzleSelected);
+        return;
+    }
+    TPrintBooklet dialog(collectionPath(), m_browser.index(), m_browser.selectedCategory(),
+                         PrintOptions::fromSettings(settings().reports), settings().misc.lastExportPdfFile, this);
+    showDialog(dialog);
 }
 
 // ---------------------------------------------------------------- screen size and fonts
