@@ -93,6 +93,15 @@ private:
         r.setBrushColor(color);
         r.setBrushSolid(true);
     }
+    // Pen and brush in the fill colour of a shape object that is filled.
+    bool useFill(const LayoutObject& object)
+    {
+        if (object.FillShape != 1)
+            return false;
+        r.setPenColor(colorValue(object.FillColor));
+        brush(colorValue(object.FillColor));
+        return true;
+    }
     void fill(const UnitBox& b) { r.FillRect(inches(b.left), inches(b.top), inches(b.right), inches(b.bottom)); }
     void outline(const UnitBox& b);
     void border(const UnitBox& b, const LayoutObject& object);
@@ -343,11 +352,8 @@ void MetaDrawing::rectangle(const LayoutObject& object)
     const UnitBox b = box(object);
     if (b.isEmpty())
         return;
-    if (object.FillShape == 1) {
-        r.setPenColor(colorValue(object.FillColor));
-        brush(colorValue(object.FillColor));
+    if (useFill(object))
         fill(b);
-    }
     border(b, object);
 }
 
@@ -356,11 +362,8 @@ void MetaDrawing::circle(const LayoutObject& object)
     const UnitBox b = box(object);
     if (b.isEmpty())
         return;
-    if (object.FillShape == 1) {
-        r.setPenColor(colorValue(object.FillColor));
-        brush(colorValue(object.FillColor));
+    if (useFill(object))
         r.Ellipse(inches(b.left), inches(b.top), inches(b.right), inches(b.bottom));
-    }
     if (object.UseBorder != 1)
         return;
     r.setPenColor(colorValue(object.BorderColor));

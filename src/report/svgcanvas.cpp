@@ -84,18 +84,23 @@ void SvgCanvas::clipChanged()
     if (!hasClip())
         return;
     const QString id = QStringLiteral("clip%1").arg(++m_clips);
-    const QRectF r = clip().normalized();
     m_xml->writeStartElement(QStringLiteral("clipPath"));
     m_xml->writeAttribute(QStringLiteral("id"), id);
-    m_xml->writeEmptyElement(QStringLiteral("rect"));
-    m_xml->writeAttribute(QStringLiteral("x"), num(r.x()));
-    m_xml->writeAttribute(QStringLiteral("y"), num(r.y()));
-    m_xml->writeAttribute(QStringLiteral("width"), num(r.width()));
-    m_xml->writeAttribute(QStringLiteral("height"), num(r.height()));
+    box("rect", clip());
     m_xml->writeEndElement();
     m_xml->writeStartElement(QStringLiteral("g"));
     m_xml->writeAttribute(QStringLiteral("clip-path"), QStringLiteral("url(#%1)").arg(id));
     m_clipOpen = true;
+}
+
+void SvgCanvas::box(const char* element, const QRectF& rect)
+{
+    const QRectF r = rect.normalized();
+    m_xml->writeEmptyElement(QLatin1String(element));
+    m_xml->writeAttribute(QStringLiteral("x"), num(r.x()));
+    m_xml->writeAttribute(QStringLiteral("y"), num(r.y()));
+    m_xml->writeAttribute(QStringLiteral("width"), num(r.width()));
+    m_xml->writeAttribute(QStringLiteral("height"), num(r.height()));
 }
 
 // The attributes of the current pen, and of the brush when filled.
@@ -151,12 +156,7 @@ void SvgCanvas::drawRect(const QRectF& rect)
 {
     if (!m_xml)
         return;
-    const QRectF r = rect.normalized();
-    m_xml->writeEmptyElement(QStringLiteral("rect"));
-    m_xml->writeAttribute(QStringLiteral("x"), num(r.x()));
-    m_xml->writeAttribute(QStringLiteral("y"), num(r.y()));
-    m_xml->writeAttribute(QStringLiteral("width"), num(r.width()));
-    m_xml->writeAttribute(QStringLiteral("height"), num(r.height()));
+    box("rect", rect);
     stroke(true);
 }
 
@@ -164,12 +164,7 @@ void SvgCanvas::fillRect(const QRectF& rect)
 {
     if (!m_xml || !brush().solid)
         return;
-    const QRectF r = rect.normalized();
-    m_xml->writeEmptyElement(QStringLiteral("rect"));
-    m_xml->writeAttribute(QStringLiteral("x"), num(r.x()));
-    m_xml->writeAttribute(QStringLiteral("y"), num(r.y()));
-    m_xml->writeAttribute(QStringLiteral("width"), num(r.width()));
-    m_xml->writeAttribute(QStringLiteral("height"), num(r.height()));
+    box("rect", rect);
     fillOnly(brush().color);
 }
 
@@ -223,11 +218,8 @@ void SvgCanvas::drawText(const QPointF& origin, const QString& text)
     const double scale = 1.0 / kReferenceDpi; // reference pixels to inches
     const double width = m_metrics->horizontalAdvance(text) * scale;
     if (textBackground().alpha() > 0) {
-        m_xml->writeEmptyElement(QStringLiteral("rect"));
-        m_xml->writeAttribute(QStringLiteral("x"), num(origin.x()));
-        m_xml->writeAttribute(QStringLiteral("y"), num(origin.y() - m_metrics->ascent() * scale));
-        m_xml->writeAttribute(QStringLiteral("width"), num(width));
-        m_xml->writeAttribute(QStringLiteral("height"), num((m_metrics->ascent() + m_metrics->descent()) * scale));
+        box("rect", QRectF(origin.x(), origin.y() - m_metrics->ascent() * scale, width,
+                           (m_metrics->ascent() + m_metrics->descent()) * scale));
         fillOnly(textBackground());
     }
     const CanvasFont& f = font();
@@ -268,12 +260,7 @@ void SvgCanvas::drawImage(const QRectF& target, const QImage& image)
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG"))
         return;
-    const QRectF r = target.normalized();
-    m_xml->writeEmptyElement(QStringLiteral("image"));
-    m_xml->writeAttribute(QStringLiteral("x"), num(r.x()));
-    m_xml->writeAttribute(QStringLiteral("y"), num(r.y()));
-    m_xml->writeAttribute(QStringLiteral("width"), num(r.width()));
-    m_xml->writeAttribute(QStringLiteral("height"), num(r.height()));
+    box("image", target);
     m_xml->writeAttribute(QStringLiteral("preserveAspectRatio"), QStringLiteral("none"));
     m_xml->writeAttribute(QStringLiteral("href"), QStringLiteral("data:image/png;base64,") + QString::fromLatin1(png.toBase64()));
 }

@@ -42,6 +42,8 @@ protected:
     void clipChanged() override;
 
 private:
+    // An element with the position and size of rect.
+    void box(const char* element, const QRectF& rect);
     void stroke(bool filled);
     void fillOnly(const QColor& color);
     void points(const char* element, const QPolygonF& polygon, bool filled);
