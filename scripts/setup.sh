@@ -16,6 +16,8 @@ packages=(
   xdg-utils
   # the printing test: a private cupsd with a cups-pdf queue (tests/cups)
   cups cups-client cups-filters printer-driver-cups-pdf ghostscript poppler-utils
+  # independent readers of the metafiles the program writes (tests/core/report)
+  libwmf-bin emf2svg
 )
 
 missing=()

@@ -7,6 +7,8 @@
 #include "info/ui/infodialogs.h"
 #include "pagelayout/layoutlibrary.h"
 #include "pagelayout/ui/listpagesdialog.h"
+#include "render/printoptions.h"
+#include "render/ui/bookletdialog.h"
 #include "render/ui/jpegfactordialog.h"
 #include "render/ui/myreport.h"
 #include "report/ui/printersetup.h"
@@ -344,6 +346,8 @@ void TMainWin::buildFileMenu()
     file->addSeparator();
     addCommand(file, QStringLiteral("PrintPuzzle"), QStringLiteral("&Print Puzzle"),
                QKeySequence(QStringLiteral("Ctrl+P")), [this] { PrintPuzzleClick(); });
+    addCommand(file, QStringLiteral("PrintBooklet"), QStringLiteral("Print &Booklet"),
+               QKeySequence(QStringLiteral("Ctrl+B")), [this] { PrintBookletClick(); });
     addCommand(file, QStringLiteral("PrinterSetup"), QStringLiteral("Printer &Setup"),
                QKeySequence(QStringLiteral("Ctrl+S")), [this] { showPrinterSetup(this); });
     file->addSeparator();
@@ -721,6 +725,17 @@ void TMainWin::PrintPuzzleClick()
     }
     TMyReport form(*record, dialogContext(), this);
     showDialog(form, dialogContext());
+}
+
+void TMainWin::PrintBookletClick()
+{
+    if (m_browser.index().entries.isEmpty()) {
+        showError(kNoPuzzleSelected);
+        return;
+    }
+    TPrintBooklet dialog(collectionPath(), m_browser.index(), m_browser.selectedCategory(),
+                         PrintOptions::fromSettings(settings().reports), settings().misc.lastExportPdfFile, this);
+    showDialog(dialog, dialogContext());
 }
 
 // ---------------------------------------------------------------- screen size and fonts

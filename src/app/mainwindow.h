@@ -40,6 +40,8 @@ public:
     void ModifyPuzzleClick();
     void CopyPuzzleClick();
     void PrintPuzzleClick();
+    // The chosen puzzles, and their answer keys, printed or saved as one PDF.
+    void PrintBookletClick();
 
     // Index of the current collection.
     void LoadInPuzzles();

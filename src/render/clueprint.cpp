@@ -9,6 +9,8 @@
 #include "storage/pagelayoutrecord.h"
 #include "storage/puzzlerecord.h"
 
+#include <algorithm>
+
 namespace {
 
 double numberWidth(double digit, int clueCount)
@@ -16,15 +18,19 @@ double numberWidth(double digit, int clueCount)
     return digit * (clueCount <= 9 ? 2 : clueCount <= 99 ? 3 : 4);
 }
 
+} // namespace
+
 QByteArray clueLine(const ClueSlot& slot, int j)
 {
+    if (j < 0 || j >= std::min(slot.lineCount, ClueSlot::MaxLines))
+        return {};
     qsizetype start = 0;
     for (int i = 0; i < j; ++i)
         start += slot.lineLengths[i];
+    if (start + slot.lineLengths[j] > slot.text.size())
+        return {};
     return Trim(QByteArrayView(slot.text).sliced(start, slot.lineLengths[j]));
 }
-
-} // namespace
 
 QByteArray clueText(const PuzzleRecord& puzzle, int k, const PrintOptions& options)
 {

@@ -17,6 +17,9 @@ struct PuzzleRecord;
 // alone.
 QByteArray clueText(const PuzzleRecord& puzzle, int k, const PrintOptions& options);
 
+// Line j (0-based) of a wrapped clue as printed: blanks removed at both ends.
+QByteArray clueLine(const ClueSlot& slot, int j);
+
 // Wraps slot.text into slot's lines for a clue column clueWidth wide: while
 // a line is as wide as the column or wider, its trailing blanks and last word
 // move to the front of the rest; a line that fits keeps its trailing blanks.

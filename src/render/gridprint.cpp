@@ -24,9 +24,9 @@ struct CellPoints {
     PrintBox box;
 };
 
-CellPoints cellPoints(const GridGeometry& grid, int index)
+CellPoints cellPoints(const std::function<PrintBox(int, int)>& cellBox, int index)
 {
-    const PrintBox b = grid.cellBox(cell::row(index), cell::column(index));
+    const PrintBox b = cellBox(cell::row(index), cell::column(index));
     // Middles computed as the report computes the centre of an arc's box, so
     // that a point on an axis gives that axis's exact angle.
     const double cx = b.x1 + (b.x2 - b.x1) / 2;
@@ -69,17 +69,6 @@ void drawCellLines(TBaseReport& r, const PrintBox& cellBox, int width)
         outline(r, pixelStep(cellBox, -k));
 }
 
-// The letter shown in a cell, or 0 for none.
-std::uint8_t letterAt(const PuzzleRecord& puzzle, int row, int column, bool lowerCase)
-{
-    std::uint8_t letter = puzzle.answerAt(row, column);
-    if (letter == Blank)
-        letter = puzzle.fillAt(row, column);
-    if (letter < Blank)
-        return 0; // a damaged or unfilled grid: nothing printable
-    return lowerCase ? LowerLatin1(letter) : letter;
-}
-
 int fitLetters(TBaseReport& r, LayoutObject& object, double cellSize)
 {
     int size = setObjectFont(r, object);
@@ -91,6 +80,16 @@ int fitLetters(TBaseReport& r, LayoutObject& object, double cellSize)
 }
 
 } // namespace
+
+std::uint8_t gridLetter(const PuzzleRecord& puzzle, int row, int column, bool lowerCase)
+{
+    std::uint8_t letter = puzzle.answerAt(row, column);
+    if (letter == Blank)
+        letter = puzzle.fillAt(row, column);
+    if (letter < Blank)
+        return 0; // a damaged or unfilled grid: nothing printable
+    return lowerCase ? LowerLatin1(letter) : letter;
+}
 
 PrintBox GridGeometry::cellBox(int row, int column) const
 {
@@ -127,8 +126,14 @@ int wordDirection(int startIndex, int endIndex)
 
 void drawAnswerOutline(TBaseReport& r, const GridGeometry& grid, int startIndex, int endIndex)
 {
-    const CellPoints s = cellPoints(grid, startIndex);
-    const CellPoints e = cellPoints(grid, endIndex);
+    drawAnswerOutline(r, [&grid](int row, int column) { return grid.cellBox(row, column); }, startIndex, endIndex);
+}
+
+void drawAnswerOutline(TBaseReport& r, const std::function<PrintBox(int, int)>& cellBox, int startIndex,
+                       int endIndex)
+{
+    const CellPoints s = cellPoints(cellBox, startIndex);
+    const CellPoints e = cellPoints(cellBox, endIndex);
     // Per direction: first side line, cap on the start cell, second side
     // line, cap on the end cell; caps run counter-clockwise.
     switch (wordDirection(startIndex, endIndex)) {
@@ -189,7 +194,7 @@ void drawPuzzleGrid(PageContext& page, LayoutObject& object)
     r.SetTextBKMode(0);
     fitLetters(r, object, grid.size);
     eachCell([&](int row, int column, const PrintBox& c) {
-        const std::uint8_t letter = letterAt(puzzle, row, column, options.LowerCase);
+        const std::uint8_t letter = gridLetter(puzzle, row, column, options.LowerCase);
         if (letter == 0)
             return;
         const QString text(ansiCharToUnicode(letter));

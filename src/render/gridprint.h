@@ -2,8 +2,12 @@
 
 #include "render/printcontext.h"
 
+#include <cstdint>
+#include <functional>
+
 class TBaseReport;
 struct LayoutObject;
+struct PuzzleRecord;
 
 // Where the cells of a puzzle grid lie in an object's box: square cells,
 // the grid centred in the direction that has room to spare.
@@ -19,6 +23,11 @@ struct GridGeometry {
     bool contains(int row, int column) const { return row >= 1 && row <= rows && column >= 1 && column <= columns; }
 };
 
+// The letter a cell shows: its answer letter, or its fill letter where the
+// answer is a blank, lowered with lowerCase; 0 for none (outside the shape,
+// or a byte that cannot be printed).
+std::uint8_t gridLetter(const PuzzleRecord& puzzle, int row, int column, bool lowerCase);
+
 GridGeometry gridGeometry(const PrintBox& box, int columns, int rows);
 
 // The direction of a word from its start to its end cell index, numbered
@@ -32,6 +41,9 @@ int wordDirection(int startIndex, int endIndex);
 // circle ends, diagonal words two parallel lines with quarter circle ends,
 // a one-letter word a full circle. Cell indexes must be valid.
 void drawAnswerOutline(TBaseReport& report, const GridGeometry& grid, int startIndex, int endIndex);
+// The same with the box of each cell (row, column) given by cellBox.
+void drawAnswerOutline(TBaseReport& report, const std::function<PrintBox(int row, int column)>& cellBox,
+                       int startIndex, int endIndex);
 
 // A puzzle object: cell background (unless FillShape is 1), grid lines (with
 // UseGrid), the letters (shrunk until "W" is narrower than a cell, not below

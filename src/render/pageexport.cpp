@@ -3,6 +3,7 @@
 #include "base/messageservice.h"
 #include "report/pagedcanvas.h"
 #include "report/reportstream.h"
+#include "report/svgcanvas.h"
 
 #include <QImage>
 #include <QPdfWriter>
@@ -195,9 +196,12 @@ void writeJpegFile(const QString& path, const QImage& image, int quality)
     writeWholeFile(path, bytes);
 }
 
-void writePdfFile(const QString& path, const ReportStream& stream, int page, const QString& title)
+namespace {
+
+// Pages first..last of a recorded report as one PDF.
+void writePdfPages(const QString& path, const ReportStream& stream, int first, int last, const QString& title)
 {
-    if (page < 1 || page > stream.pageCount())
+    if (first < 1 || last > stream.pageCount() || first > last)
         throw IoError(QStringLiteral("There is no page to save as %1.").arg(path));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -208,9 +212,30 @@ void writePdfFile(const QString& path, const ReportStream& stream, int page, con
         writer.setTitle(title);
         writer.setCreator(QStringLiteral("Quillmaze"));
         PagedCanvas canvas(writer);
-        stream.replayPage(page, canvas);
+        for (int page = first; page <= last; ++page)
+            stream.replayPage(page, canvas);
         drawn = canvas.finish();
     }
     if (!drawn || !file.commit())
         throw IoError(QStringLiteral("Unable to write the file %1: %2").arg(path, file.errorString()));
+}
+
+} // namespace
+
+void writePdfFile(const QString& path, const ReportStream& stream, int page, const QString& title)
+{
+    writePdfPages(path, stream, page, page, title);
+}
+
+void writeAllPagesPdfFile(const QString& path, const ReportStream& stream, const QString& title)
+{
+    writePdfPages(path, stream, 1, stream.pageCount(), title);
+}
+
+void writeSvgFile(const QString& path, const ReportStream& stream, int page)
+{
+    SvgCanvas canvas;
+    if (!stream.replayPage(page, canvas))
+        throw IoError(QStringLiteral("There is no page to save as %1.").arg(path));
+    writeWholeFile(path, canvas.document());
 }

@@ -31,6 +31,12 @@ void writeJpegFile(const QString& path, const QImage& image, int quality);
 // paper, text as text with its fonts embedded and shapes as vectors. title
 // becomes the document's title.
 void writePdfFile(const QString& path, const ReportStream& stream, int page, const QString& title);
+// Every page of a recorded report as one PDF, each on its own paper.
+void writeAllPagesPdfFile(const QString& path, const ReportStream& stream, const QString& title);
+
+// Page n (1-based) of a recorded report as a Scalable Vector Graphics
+// document on the page's own paper: text as text, shapes as vectors.
+void writeSvgFile(const QString& path, const ReportStream& stream, int page);
 
 // Writes bytes to path whole, or throws IoError.
 void writeWholeFile(const QString& path, const QByteArray& bytes);

@@ -26,9 +26,8 @@ int startFontSize(const LayoutObject& object)
     return std::clamp<int>(object.FontSize, 1, 1000);
 }
 
-int setObjectFont(TBaseReport& report, LayoutObject& object)
+void applyObjectFont(TBaseReport& report, const LayoutObject& object, int size)
 {
-    const int size = startFontSize(object);
     report.SetFontSize(size);
     report.SetFontName(object.FontName.text());
     report.SetFontColor(static_cast<std::uint32_t>(static_cast<std::int32_t>(object.FontColor)));
@@ -37,8 +36,19 @@ int setObjectFont(TBaseReport& report, LayoutObject& object)
     report.SetFontStrikeOut(object.FontStrikeOut != 0);
     report.SetFontUnderline(object.FontUnderline != 0);
     report.UpdateFontMetrics();
+}
+
+int setObjectFont(TBaseReport& report, LayoutObject& object)
+{
+    const int size = startFontSize(object);
+    applyObjectFont(report, object, size);
     object.FittedFontSize = static_cast<std::int16_t>(size);
     return size;
+}
+
+int fittedFontSize(const LayoutObject& object)
+{
+    return object.FittedFontSize > 0 ? std::clamp<int>(object.FittedFontSize, 1, 1000) : startFontSize(object);
 }
 
 int reduceFontSize(TBaseReport& report, LayoutObject& object, int size)
@@ -57,20 +67,25 @@ PrintBox pixelStep(const PrintBox& box, int k)
                     TBaseReport::YFromDevice(TBaseReport::YToDevice(box.y2) + k)};
 }
 
-int visibleBorderSteps(const PrintBox& box, int width, double pageWidth, double pageHeight)
+int visibleBorderSteps(int left, int top, int right, int bottom, int width, int pageWidth, int pageHeight)
 {
     if (width < 1)
         return 0;
     // Step k shows while one of its edges still lies on the paper: the left
     // edge up to k = left, the right one up to k = page width - right, and so
     // on. Further steps would draw only off the page.
-    const int w = std::max(0, TBaseReport::XToDevice(pageWidth));
-    const int h = std::max(0, TBaseReport::YToDevice(pageHeight));
-    const int reach = std::max({std::clamp(TBaseReport::XToDevice(box.x1), 0, w),
-                                std::clamp(w - TBaseReport::XToDevice(box.x2), 0, w),
-                                std::clamp(TBaseReport::YToDevice(box.y1), 0, h),
-                                std::clamp(h - TBaseReport::YToDevice(box.y2), 0, h)});
+    const int w = std::max(0, pageWidth);
+    const int h = std::max(0, pageHeight);
+    const int reach = std::max({std::clamp(left, 0, w), std::clamp(w - right, 0, w), std::clamp(top, 0, h),
+                                std::clamp(h - bottom, 0, h)});
     return std::min(width, reach + 1);
+}
+
+int visibleBorderSteps(const PrintBox& box, int width, double pageWidth, double pageHeight)
+{
+    return visibleBorderSteps(TBaseReport::XToDevice(box.x1), TBaseReport::YToDevice(box.y1),
+                              TBaseReport::XToDevice(box.x2), TBaseReport::YToDevice(box.y2), width,
+                              TBaseReport::XToDevice(pageWidth), TBaseReport::YToDevice(pageHeight));
 }
 
 void drawBorder(TBaseReport& report, const PrintBox& box, const LayoutObject& object, double pageWidth,

@@ -42,10 +42,17 @@ PrintBox objectBox(const LayoutObject& object, double pageScale);
 // Font sizes used for drawing lie in 1..1000 points, whatever FontSize holds.
 int startFontSize(const LayoutObject& object);
 
-// Sets the object's font on the report (size, name, colour, italic, bold,
-// strike-out, underline, then the metrics) and its FittedFontSize to the
-// size used. Returns that size.
+// Sets the object's font on the report at size points: size, name, colour,
+// italic, bold, strike-out, underline, then the metrics.
+void applyObjectFont(TBaseReport& report, const LayoutObject& object, int size);
+
+// Sets the object's font at its start size and its FittedFontSize to that
+// size. Returns the size.
 int setObjectFont(TBaseReport& report, LayoutObject& object);
+
+// The size a run fitted the object's font to, within 1..1000 points; the
+// start size when the object has never been fitted.
+int fittedFontSize(const LayoutObject& object);
 
 // One point smaller, never below 1: sets the report's size and the object's
 // FittedFontSize. Returns the new size.
@@ -60,6 +67,9 @@ void drawBorder(TBaseReport& report, const PrintBox& box, const LayoutObject& ob
 // How many border steps (k = 0 .. n-1, each one pixel further out) of a box
 // can show on the page: at most width.
 int visibleBorderSteps(const PrintBox& box, int width, double pageWidth, double pageHeight);
+// The same in whole device pixels: a box left, top, right, bottom on a page
+// pageWidth × pageHeight pixels.
+int visibleBorderSteps(int left, int top, int right, int bottom, int width, int pageWidth, int pageHeight);
 
 // The box moved k reference pixels outward on every side (inward for k < 0).
 PrintBox pixelStep(const PrintBox& box, int k);

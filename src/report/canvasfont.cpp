@@ -3,6 +3,7 @@
 #include "report/canvas.h"
 
 #include <QFontInfo>
+#include <QImage>
 
 #include <algorithm>
 #include <cmath>
@@ -21,6 +22,18 @@ constexpr Substitution kSubstitutions[] = {
 };
 
 } // namespace
+
+const QImage& referenceDevice()
+{
+    static const QImage device = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        const int dotsPerMeter = static_cast<int>(std::lround(kReferenceDpi / 0.0254));
+        image.setDotsPerMeterX(dotsPerMeter);
+        image.setDotsPerMeterY(dotsPerMeter);
+        return image;
+    }();
+    return device;
+}
 
 void installFontSubstitutions()
 {

@@ -2,6 +2,8 @@
 
 #include <QFont>
 
+class QImage;
+
 struct CanvasFont;
 
 // Text is measured and laid out on one fixed virtual device of 600 pixels per
@@ -16,6 +18,10 @@ constexpr int kReferenceDpi = 600;
 // in reference pixels. Hinting and kerning are off so that advances scale
 // exactly with the size. Installs the font substitutions on first use.
 QFont layoutFont(const CanvasFont& font, int deviceDpiY);
+
+// A one-pixel image at the reference resolution: the device every report
+// font is measured on.
+const QImage& referenceDevice();
 
 // Makes sure the Windows core fonts that layouts name resolve to their
 // metric-compatible Liberation fonts ("Arial" to Liberation Sans, "Times New

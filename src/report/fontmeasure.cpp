@@ -10,20 +10,6 @@
 
 namespace {
 
-// A one-pixel image at the reference resolution: the device every report
-// font is measured on.
-const QImage& referenceDevice()
-{
-    static const QImage device = [] {
-        QImage image(1, 1, QImage::Format_RGB32);
-        const int dotsPerMeter = static_cast<int>(std::lround(kReferenceDpi / 0.0254));
-        image.setDotsPerMeterX(dotsPerMeter);
-        image.setDotsPerMeterY(dotsPerMeter);
-        return image;
-    }();
-    return device;
-}
-
 // Proportions of a typeface: cell height per em, and ascent per cell height.
 struct CellShape {
     double cellPerEm = 1.15;

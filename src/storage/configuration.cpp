@@ -120,6 +120,7 @@ void walkMisc(Misc& misc, Visitor& v)
     v.text(kMisc, QStringLiteral("Last Export WMF File"), misc.lastExportWmfFile, kPathLength);
     v.text(kMisc, QStringLiteral("Last Export HTML File"), misc.lastExportHtmlFile, kPathLength);
     v.text(kMisc, QStringLiteral("Last Export PDF File"), misc.lastExportPdfFile, kPathLength);
+    v.text(kMisc, QStringLiteral("Last Export SVG File"), misc.lastExportSvgFile, kPathLength);
     v.text(kMisc, kLastGroup, misc.lastGroup, kPathLength);
     for (std::size_t i = 0; i < misc.lastFiles.size(); ++i)
         v.text(kMisc, QStringLiteral("Last File %1").arg(i + 1), misc.lastFiles[i], kRecentFileLength);
@@ -259,7 +260,7 @@ Settings loadSettings(const IniFile& ini, const QString& startDir)
                           &misc.lastExportShapeFile, &misc.lastImportLayoutFile, &misc.lastExportLayoutFile,
                           &misc.lastImportWordFile, &misc.lastExportWordFile, &misc.lastExportBitmapFile,
                           &misc.lastExportJpegFile, &misc.lastExportEmfFile, &misc.lastExportWmfFile,
-                          &misc.lastExportHtmlFile, &misc.lastExportPdfFile})
+                          &misc.lastExportHtmlFile, &misc.lastExportPdfFile, &misc.lastExportSvgFile})
         *path = startDir;
     // Only when needed: the default looks at the start directory's files.
     if (!ini.value(kMisc, kLastGroup))

@@ -33,6 +33,7 @@ struct MiscSettings {
     QString lastExportWmfFile;
     QString lastExportHtmlFile;
     QString lastExportPdfFile;
+    QString lastExportSvgFile;
     QString lastGroup;                 // current collection file
     std::array<QString, 5> lastFiles;  // recent files, most recent first
     int windowSize = 640;              // screen size preset

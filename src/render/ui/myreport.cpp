@@ -407,5 +407,6 @@ void TMyReport::DoIt(int destination)
         return;
     TMyPreview preview(m_context, this);
     preview.setStream(stream.data(), m_copy->puzzle.Title.text());
+    preview.setPrintCopy(m_copy.get(), m_options);
     preview.exec();
 }

@@ -1,9 +1,13 @@
 #include "render/ui/previewwindow.h"
 
 #include "base/messageservice.h"
+#include "render/metafilepage.h"
 #include "render/pageexport.h"
+#include "render/printrun.h"
 #include "render/previewrules.h"
+#include "render/ui/htmldialog.h"
 #include "render/ui/jpegfactordialog.h"
+#include "render/ui/metafiledialog.h"
 #include "render/ui/numcopiesdialog.h"
 #include "storage/settings.h"
 #include "widgets/dialoghelper.h"
@@ -80,6 +84,7 @@ TMyPreview::~TMyPreview() = default;
 
 ReportSettings& TMyPreview::reports() const { return m_context.settings.reports; }
 MiscSettings& TMyPreview::misc() const { return m_context.settings.misc; }
+HtmlSettings& TMyPreview::html() const { return m_context.settings.html; }
 
 void TMyPreview::setStream(const QByteArray& data, const QString& title)
 {
@@ -87,6 +92,15 @@ void TMyPreview::setStream(const QByteArray& data, const QString& title)
     m_printer.setStream(data);
     m_title = title;
     showPage();
+}
+
+void TMyPreview::setPrintCopy(const PrintCopy* copy, const PrintOptions& options)
+{
+    m_copy = copy;
+    m_options = options;
+    for (const char* name : {"ExportWmf", "ExportEmf"})
+        action(QString::fromLatin1(name))->setEnabled(copy != nullptr);
+    speedButton(QStringLiteral("SpeedMeta"))->setEnabled(copy != nullptr);
 }
 
 QAction* TMyPreview::action(const QString& name) const
@@ -161,6 +175,8 @@ void TMyPreview::buildMenus()
     QAction* wmf = addCommand(graphic, QStringLiteral("ExportWmf"), QStringLiteral("&Windows MetaFile (WMF)"), {});
     QAction* emf = addCommand(graphic, QStringLiteral("ExportEmf"), QStringLiteral("&Enhanced MetaFile (EMF)"),
                               QStringLiteral("Ctrl+E"));
+    connect(wmf, &QAction::triggered, this, [this] { MetafileExportClick(MetafileFormat::Wmf); });
+    connect(emf, &QAction::triggered, this, [this] { MetafileExportClick(MetafileFormat::Emf); });
     connect(addCommand(graphic, QStringLiteral("ExportBitmap"), QStringLiteral("Windows &Bitmap (BMP)"),
                        QStringLiteral("Ctrl+B")),
             &QAction::triggered, this, &TMyPreview::BitmapExportClick);
@@ -169,6 +185,9 @@ void TMyPreview::buildMenus()
     connect(addCommand(graphic, QStringLiteral("ExportPdf"), QStringLiteral("&Portable Document Format (PDF)"),
                        QStringLiteral("Ctrl+D")),
             &QAction::triggered, this, &TMyPreview::PdfExportClick);
+    connect(addCommand(graphic, QStringLiteral("ExportSvg"), QStringLiteral("&Scalable Vector Graphics (SVG)"),
+                       QStringLiteral("Ctrl+G")),
+            &QAction::triggered, this, &TMyPreview::SvgExportClick);
     graphic->addSeparator();
     connect(addCommand(graphic, QStringLiteral("JpegFactor"), QStringLiteral("JPEG Compression &Factor"),
                        QStringLiteral("Ctrl+F")),
@@ -177,9 +196,10 @@ void TMyPreview::buildMenus()
     QAction* html = bar->addAction(QStringLiteral("&HTML Export"));
     html->setObjectName(QStringLiteral("HtmlExport"));
     m_actions[html->objectName()] = html;
+    connect(html, &QAction::triggered, this, &TMyPreview::HtmlExportClick);
 
-    // The metafile and web page exports are not part of the program yet.
-    for (QAction* a : {wmf, emf, html})
+    // The metafiles are drawn from the print copy, which the caller gives.
+    for (QAction* a : {wmf, emf})
         a->setEnabled(false);
 }
 
@@ -416,4 +436,38 @@ void TMyPreview::PdfExportClick()
         return;
     runReportingIoErrors(
         [&] { writePdfFile(path, m_preview.stream(), std::max(1, m_preview.currentPage()), m_title); });
+}
+
+void TMyPreview::SvgExportClick()
+{
+    const QString path = chooseExportFile(QStringLiteral("Save Puzzle As SVG"), QStringLiteral("SVG"),
+                                          QStringLiteral("Scalable Vector Graphics (*.SVG)|*.SVG"),
+                                          misc().lastExportSvgFile);
+    if (path.isEmpty())
+        return;
+    runReportingIoErrors([&] { writeSvgFile(path, m_preview.stream(), std::max(1, m_preview.currentPage())); });
+}
+
+void TMyPreview::MetafileExportClick(MetafileFormat format)
+{
+    if (!m_copy)
+        return;
+    const bool wmf = format == MetafileFormat::Wmf;
+    const QString path = wmf ? chooseExportFile(QStringLiteral("Save Puzzle As MetaFile"), QStringLiteral("WMF"),
+                                                QStringLiteral("Metafile (*.WMF)|*.WMF"), misc().lastExportWmfFile)
+                             : chooseExportFile(QStringLiteral("Save Puzzle As Enhanced MetaFile"),
+                                                QStringLiteral("EMF"), QStringLiteral("Enhanced Metafile (*.EMF)|*.EMF"),
+                                                misc().lastExportEmfFile);
+    if (path.isEmpty())
+        return;
+    if (layoutHasBitmaps(m_copy->puzzle.PageLayout))
+        showWarning(kMetafileBitmapWarning);
+    TDoMeta dialog(format, path, *m_copy, m_options, this);
+    showDialog(dialog, m_context);
+}
+
+void TMyPreview::HtmlExportClick()
+{
+    TMyHtml dialog(html(), misc().lastExportHtmlFile, m_preview.pageImage(), reports().jpegQuality, this);
+    showDialog(dialog, m_context);
 }

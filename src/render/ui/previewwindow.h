@@ -1,6 +1,8 @@
 #pragma once
 
+#include "render/printoptions.h"
 #include "report/filepreview.h"
+#include "report/metafilerecords.h"
 #include "report/ui/fileprinter.h"
 #include "widgets/dialoghelper.h"
 
@@ -14,11 +16,15 @@ class QLineEdit;
 class QPrinter;
 class QScrollArea;
 class QToolButton;
+struct HtmlSettings;
 struct MiscSettings;
+struct PrintCopy;
 struct ReportSettings;
 
 // "Puzzle Preview": shows a recorded page in a scroll box, zooms it, prints
-// it once or in copies and saves it as a bitmap, a JPEG picture or a PDF.
+// it once or in copies and saves it as a bitmap, a JPEG picture, a PDF, an
+// SVG drawing or a web page around a JPEG picture, and, given the print copy
+// the page was rendered from, as a Windows or enhanced metafile.
 // Both components replay the same recorded stream. The window opens on its
 // bounds remembered in the context's settings and stores them when it
 // closes; the preview starts (page 1 at zoom 100) when it is first shown.
@@ -33,6 +39,10 @@ public:
 
     // The recorded report; title names the PDF document.
     void setStream(const QByteArray& data, const QString& title = QString());
+    // The print copy whose last run recorded the page, and the options of
+    // that run: the metafile exports draw the page again from them. Without
+    // one the metafile exports are disabled. copy must outlive the window.
+    void setPrintCopy(const PrintCopy* copy, const PrintOptions& options);
 
     TFilePreview& MyFilePreview() { return m_preview; }
     TFilePrinter& MyFilePrinter() { return m_printer; }
@@ -41,8 +51,8 @@ public:
     // A menu command by object name: "PrintPage", "PrintMultiple", "Exit",
     // "ZoomPageWidth", "ZoomWholePage", "Zoom100", "Zoom200", "ZoomOut100",
     // "ZoomOut50", "ZoomOut33", "ZoomOut25", "ZoomOut20", "ExportWmf",
-    // "ExportEmf", "ExportBitmap", "ExportJpeg", "ExportPdf", "JpegFactor",
-    // "HtmlExport".
+    // "ExportEmf", "ExportBitmap", "ExportJpeg", "ExportPdf", "ExportSvg",
+    // "JpegFactor", "HtmlExport".
     QAction* action(const QString& name) const;
     // A speed button by object name ("SBZoomIn", "SBPrint", "SpeedBitmap"...).
     QToolButton* speedButton(const QString& name) const;
@@ -64,6 +74,10 @@ public:
     void BitmapExportClick();
     void JpegExportClick();
     void PdfExportClick();
+    void SvgExportClick();
+    // Save dialog of the format, the bitmap warning, then "Metafile Creation".
+    void MetafileExportClick(MetafileFormat format);
+    void HtmlExportClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -88,11 +102,14 @@ private:
                              QString& lastFile);
     ReportSettings& reports() const;
     MiscSettings& misc() const;
+    HtmlSettings& html() const;
 
     DialogContext m_context;
     TFilePreview m_preview;
     TFilePrinter m_printer;
     QString m_title;
+    const PrintCopy* m_copy = nullptr;
+    PrintOptions m_options;
     QScrollArea* m_scrollBox = nullptr;
     QWidget* m_pageHolder = nullptr;
     QLabel* m_pageImage = nullptr;

@@ -5,6 +5,7 @@
 #include "base/paths.h"
 #include "storage/collectionfile.h"
 #include "support/guiapplication.h"
+#include "support/qmazerun.h"
 #include "support/tempdir.h"
 
 #include <QFileInfo>
@@ -15,34 +16,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QString shippedProgramDir()
-{
-    const QString fromEnvironment = qEnvironmentVariable(kProgramDirEnv);
-    return fromEnvironment.isEmpty() ? QStringLiteral(QM_PROGRAM_DIR) : fromEnvironment;
-}
-
-struct QmazeRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-// Runs qmaze with the given program directory (the shipped one by default).
-QmazeRun runQmaze(const QStringList& arguments, const QString& programDir = shippedProgramDir())
-{
-    ensureGuiApplication();
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QString::fromLatin1(kProgramDirEnv), programDir);
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    process.setProcessEnvironment(environment);
-    process.start(shippedProgramDir() + QStringLiteral("/qmaze"), arguments);
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
-            QString::fromLocal8Bit(process.readAllStandardError())};
-}
 
 class QmazeGenerate : public ::testing::Test {
 protected:

@@ -9,6 +9,7 @@
 
 #include <QImage>
 #include <QRegularExpression>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -168,4 +169,29 @@ TEST_F(PageExportTest, FailuresThrowAndLeaveNoFile)
     EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_THROW(writeBitmapFile(folders.path(QStringLiteral("null.bmp")), QImage(), 24), IoError);
     EXPECT_TRUE(encodeJpeg(QImage(), 50).isEmpty());
+}
+
+TEST_F(PageExportTest, SvgKeepsTextAsTextAndShapesAsVectors)
+{
+    const QString path = folders.path(QStringLiteral("page.svg"));
+    writeSvgFile(path, preview.stream(), 1);
+    QXmlStreamReader xml(TestFolders::readFile(path));
+    QStringList texts;
+    QStringList fills;
+    QString width;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("svg"))
+            width = xml.attributes().value(QLatin1String("width")).toString();
+        else if (xml.name() == QLatin1String("rect"))
+            fills << xml.attributes().value(QLatin1String("fill")).toString();
+        else if (xml.name() == QLatin1String("text"))
+            texts << xml.readElementText();
+    }
+    ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(width, QStringLiteral("8.5000in"));
+    EXPECT_EQ(texts, QStringList{QStringLiteral("Farm Animals")});
+    EXPECT_TRUE(fills.contains(QStringLiteral("#ff0000"))); // the red box, filled without outline
+    EXPECT_THROW(writeSvgFile(path, preview.stream(), 2), IoError);
 }

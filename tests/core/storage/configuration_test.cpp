@@ -22,7 +22,7 @@ QStringList expectedLayout()
     QStringList keys{QStringLiteral("[Misc]")};
     for (const char* kind : {"Import Puzzle", "Export Puzzle", "Import Shape", "Export Shape", "Import Layout",
                              "Export Layout", "Import Word", "Export Word", "Export Bitmap", "Export JPEG",
-                             "Export EMF", "Export WMF", "Export HTML", "Export PDF"})
+                             "Export EMF", "Export WMF", "Export HTML", "Export PDF", "Export SVG"})
         keys << QStringLiteral("Last %1 File").arg(QLatin1StringView(kind));
     keys << QStringLiteral("Last Group");
     for (int i = 1; i <= 5; ++i)
@@ -74,7 +74,7 @@ Settings changedSettings()
                           &m.lastExportShapeFile, &m.lastImportLayoutFile, &m.lastExportLayoutFile,
                           &m.lastImportWordFile, &m.lastExportWordFile, &m.lastExportBitmapFile,
                           &m.lastExportJpegFile, &m.lastExportEmfFile, &m.lastExportWmfFile,
-                          &m.lastExportHtmlFile, &m.lastExportPdfFile, &m.lastGroup})
+                          &m.lastExportHtmlFile, &m.lastExportPdfFile, &m.lastExportSvgFile, &m.lastGroup})
         *path = QStringLiteral("/data/f\u00FCr %1/file.x").arg(++n);
     for (QString& file : m.lastFiles)
         file = QStringLiteral("/recent/%1.QZ3").arg(++n);
@@ -134,7 +134,7 @@ TEST(ConfigurationDefaults, MissingFileGivesEveryDefault)
                           &m.lastExportShapeFile, &m.lastImportLayoutFile, &m.lastExportLayoutFile,
                           &m.lastImportWordFile, &m.lastExportWordFile, &m.lastExportBitmapFile,
                           &m.lastExportJpegFile, &m.lastExportEmfFile, &m.lastExportWmfFile,
-                          &m.lastExportHtmlFile, &m.lastExportPdfFile})
+                          &m.lastExportHtmlFile, &m.lastExportPdfFile, &m.lastExportSvgFile})
         *path = folders.startDir();
     m.lastGroup = folders.startDir() + QStringLiteral("/DEFAULT.QZ3");
     EXPECT_EQ(loaded, expected);

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "base/paths.h"
+#include "support/guiapplication.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+// Running the command-line tool qmaze that the build placed in the program
+// directory.
+
+inline QString shippedProgramDir()
+{
+    const QString fromEnvironment = qEnvironmentVariable(kProgramDirEnv);
+    return fromEnvironment.isEmpty() ? QStringLiteral(QM_PROGRAM_DIR) : fromEnvironment;
+}
+
+struct QmazeRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// Runs qmaze with the given program directory (the shipped one by default)
+// in workingDir (the current one when empty).
+inline QmazeRun runQmaze(const QStringList& arguments, const QString& programDir = shippedProgramDir(),
+                         const QString& workingDir = QString())
+{
+    ensureGuiApplication();
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QString::fromLatin1(kProgramDirEnv), programDir);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(environment);
+    if (!workingDir.isEmpty())
+        process.setWorkingDirectory(workingDir);
+    process.start(shippedProgramDir() + QStringLiteral("/qmaze"), arguments);
+    if (!process.waitForFinished(120000))
+        return {};
+    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
