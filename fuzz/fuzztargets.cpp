@@ -1,0 +1,15 @@
+#include "fuzztargets.h"
+
+namespace fuzzing {
+
+const std::vector<Target>& targets()
+{
+    static const std::vector<Target> all = {
+        {"collection", collectionFile}, {"shapelibrary", shapeLibrary}, {"shapefile", shapeFile},
+        {"layoutlibrary", layoutLibrary}, {"layoutfile", layoutFile},   {"settings", settingsFile},
+        {"badlist", badList},             {"reportstream", reportStream},
+    };
+    return all;
+}
+
+} // namespace fuzzing

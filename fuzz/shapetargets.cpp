@@ -1,0 +1,126 @@
+// The shape library and a shape interchange file from someone else: listed,
+// selected, drawn, edited, and a puzzle generated in the shape.
+#include "fuzzsupport.h"
+#include "fuzztargets.h"
+
+#include "base/random.h"
+#include "generate/candidateslots.h"
+#include "generate/generatepuzzles.h"
+#include "generate/generationobserver.h"
+#include "shapes/shapedrawing.h"
+#include "shapes/shapeeditor.h"
+#include "shapes/shapefile.h"
+#include "shapes/shapelibrary.h"
+#include "shapes/shapelist.h"
+#include "storage/settings.h"
+#include "wordlist/badwordlist.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <cstring>
+#include <memory>
+
+namespace fuzzing {
+
+namespace {
+
+const QString kLibrary = QStringLiteral("QZFLAY.DAT");
+// Shapes of one input that are selected and worked on.
+constexpr int kMaxSelected = 4;
+
+// One attempt of the generation engine placing a few words into the shape,
+// as Create in the word list editor does with the current shape.
+void generateIn(const ShapeRecord& shape)
+{
+    static const auto candidates = std::make_unique<CandidateSlots>();
+    static const BadWordList badList = [] {
+        BadWordList list;
+        list.GetBadList(QString());
+        list.upperCase();
+        return list;
+    }();
+    auto record = std::make_unique<PuzzleRecord>(zeroPuzzleRecord());
+    const char* words[] = {"HERON", "OTTER", "NEWT", "PIKE", "FROG", "EEL"};
+    for (int k = 1; k <= 6; ++k)
+        record->word(k).assign(words[k - 1]);
+    record->WordCount = 6;
+    record->GridCols = static_cast<std::int16_t>(shape.width());
+    record->GridRows = static_cast<std::int16_t>(shape.height());
+    GenerationSettings settings;
+    settings.attempts = 1;
+    GenerationContext context{*record, shape, settings, *candidates, badList};
+    GenerationObserver quiet;
+    setFixedRandomSeed(19);
+    GeneratePuzzles(context, quiet);
+    clearFixedRandomSeed();
+}
+
+// The shape editor opened on a shape: its grid image, a click, a fill, a
+// shift and an undo, and the name of a copy.
+void editShape(const ShapeRecord& shape, int recordIndex)
+{
+    ShapeEditor editor(ShapeEditorMode::Modify, shape, recordIndex);
+    QImage image(ShapeEditor::ImageSize, ShapeEditor::ImageSize, QImage::Format_RGB32);
+    QPainter painter(&image);
+    drawShapeGrid(painter, image.size(), editor.shape(), editor.cellSize(), Qt::red, Qt::gray);
+    painter.end();
+    if (const auto cell = editor.cellAt(QPoint(200, 200)))
+        editor.floodFill(cell->row, cell->col);
+    editor.shift(ShiftDirection::Right);
+    editor.undo();
+    shapeCopyName(shape);
+}
+
+// The library as the word list editor shows it: listed (the last shape
+// chosen by the input), each of the first entries selected, drawn, edited,
+// and a puzzle generated in the last one.
+void browseLibrary(int lastShape)
+{
+    ShapeRecord current{};
+    ShapeList list(ShapeListMode::EditorNew, ShapeListContext{current, lastShape, nullptr});
+    list.load();
+    const int shown = std::min<int>(list.entries().size(), kMaxSelected);
+    for (int position = 0; position < shown; ++position) {
+        list.select(position);
+        shapeThumbnail(current, QSize(148, 148), Qt::lightGray);
+        editShape(current, list.entries()[position].recordIndex);
+    }
+    if (shown > 0)
+        generateIn(current);
+}
+
+} // namespace
+
+void shapeLibrary(QByteArrayView bytes)
+{
+    ensureApplication();
+    ScratchProgramDirectory programDirectory;
+    putFile(kLibrary, bytes);
+    browseLibrary(bytes.isEmpty() ? 1 : static_cast<std::uint8_t>(bytes.back()) % 8);
+}
+
+void shapeFile(QByteArrayView bytes)
+{
+    ensureApplication();
+    ScratchProgramDirectory programDirectory;
+    removeFile(kLibrary);
+    const QString path = putFile(QStringLiteral("IN.LAY"), bytes);
+    ShapeRecord current{};
+    int lastShape = 0;
+    ShapeList list(ShapeListMode::StandAlone, ShapeListContext{current, lastShape, nullptr});
+    list.load();
+    list.importFrom(path);
+    if (list.selected() < 0)
+        return;
+    // What was imported goes out again unchanged.
+    const ShapeRecord imported = current;
+    const QString out = scratchFolder() + QStringLiteral("/OUT.LAY");
+    list.exportTo(out);
+    ShapeRecord again{};
+    if (importShapeFile(out, again) != ShapeImportResult::Imported || std::memcmp(&again, &imported, sizeof again) != 0)
+        invariantBroken("an imported shape does not export unchanged");
+    browseLibrary(0);
+}
+
+} // namespace fuzzing
