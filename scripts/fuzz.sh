@@ -9,7 +9,8 @@
 # dictionary fuzz/dict/TARGET.dict. Per target it prints the executions, the
 # coverage reached and, for a crash, the saved input
 # (BUILD/findings/TARGET/crash-*). Exits non-zero when any target crashed.
-# QM_FUZZ_BUILD_DIR chooses the tree (default build-fuzz).
+# QM_FUZZ_BUILD_DIR chooses the tree (default build-fuzz); QM_FUZZ_OPTIONS
+# adds libFuzzer options (e.g. -runs=1000000 to stop after that many).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
@@ -59,6 +60,8 @@ for target in "${targets[@]}"; do
   options=(-max_total_time="$seconds" -max_len="$(max_len "$target")" -timeout=60 -rss_limit_mb=4096
            -print_final_stats=1 -artifact_prefix="$findings/")
   [ -f "$root/fuzz/dict/$target.dict" ] && options+=(-dict="$root/fuzz/dict/$target.dict")
+  # shellcheck disable=SC2206 # options are words
+  options+=(${QM_FUZZ_OPTIONS:-})
   status=0
   "$exe" "${options[@]}" "$work" "$root/fuzz/corpus/$target" >"$log" 2>&1 || status=$?
   executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
