@@ -1,0 +1,57 @@
+#include "spelling/ui/spellingcommands.h"
+
+#include "app/ui/dialoghelper.h"
+#include "spelling/ui/choosespellcheck.h"
+#include "spelling/ui/choosethescheck.h"
+#include "spelling/ui/spellsuggestions.h"
+#include "spelling/ui/thessuggestions.h"
+#include "storage/settings.h"
+
+void spellCheckEntries(QWidget* parent, WordEntries& entries, bool wordsCanChange, MiscSettings& misc,
+                       const LanguageTools& tools)
+{
+    int language = misc.dictionary;
+    if (language == kSpellingChooseAtCheckTime) {
+        TChooseSpellCheck choose(tools.files, misc.userDictionary, parent);
+        const bool ok = showDialog(choose) == QDialog::Accepted;
+        misc.userDictionary = choose.lastChosen();
+        if (!ok)
+            return;
+        // With no language checked the run has no dictionary and says so.
+        language = choose.language() != 0 ? choose.language() : kSpellingChooseAtCheckTime;
+    }
+    TSpellSuggestions suggestions(spellingLanguageName(language), parent);
+    runSpellCheck(entries, tools.spellCheckSetup(language, wordsCanChange), suggestions);
+}
+
+std::optional<QString> lookUpSynonym(QWidget* parent, const QString& word, MiscSettings& misc,
+                                     const LanguageTools& tools)
+{
+    int language = misc.thesaurus;
+    if (language == kThesaurusChooseAtUseTime) {
+        TChooseThesCheck choose(tools.files, misc.userThesaurus, parent);
+        const bool ok = showDialog(choose) == QDialog::Accepted;
+        misc.userThesaurus = choose.lastChosen();
+        if (!ok)
+            return std::nullopt;
+        language = choose.language();
+    }
+    const auto thesaurus = tools.files.thesaurusPresent(language) ? tools.files.thesaurus[language] : std::nullopt;
+    // Similar spellings come from the dictionary of the same language
+    // (thesaurus languages 1 and 2 are spelling languages 1 and 2).
+    const auto spelling = tools.files.spellingPresent(language) ? tools.files.spelling[language] : std::nullopt;
+    TThesSuggestions lookup(word, thesaurus, spelling, parent);
+    showDialog(lookup);
+    return lookup.result();
+}
+
+void maintainUserDictionary(QWidget* parent, UserDictionaryMode mode, const MiscSettings& misc,
+                            const LanguageTools& tools)
+{
+    const QString path =
+        mode == UserDictionaryMode::Adding ? tools.includeLexiconPath() : tools.excludeLexiconPath();
+    if (path.isEmpty())
+        return;
+    TMyEditBox box(mode, spellingLanguageName(misc.dictionary), path, parent);
+    showDialog(box);
+}
