@@ -15,6 +15,7 @@
 #include "render/ui/myreport.h"
 #include "report/ui/printersetup.h"
 #include "spelling/languages.h"
+#include "spelling/ui/spellingcommands.h"
 #include "storage/collectionfile.h"
 #include "shapes/ui/shapesdialog.h"
 #include "storage/configuration.h"
@@ -218,7 +219,12 @@ void TMainWin::resolveLanguages()
         m_thesaurusActions[language]->setEnabled(m_languages.thesaurusPresent(language));
     tickSpellingLanguage();
     tickThesaurusLanguage();
+    // Without a start-up language there are no user lexicons to maintain.
+    action(QStringLiteral("AddToDictionary"))->setEnabled(!m_userLexicons.include.isEmpty());
+    action(QStringLiteral("ExcludeFromDictionary"))->setEnabled(!m_userLexicons.exclude.isEmpty());
 }
+
+LanguageTools TMainWin::languageTools() const { return {m_languages, m_userLexicons, programDirectory()}; }
 
 void TMainWin::tickSpellingLanguage()
 {
@@ -404,9 +410,15 @@ void TMainWin::buildMenus()
     }
     auto* addDictionary = addCommand(options, QStringLiteral("AddToDictionary"), QStringLiteral("&Add to Dictionary"),
                                      QKeySequence(QStringLiteral("Ctrl+T")), nullptr);
+    connect(addDictionary, &QAction::triggered, this, [this] {
+        maintainUserDictionary(this, UserDictionaryMode::Adding, settings().misc, languageTools());
+    });
     auto* excludeDictionary = addCommand(options, QStringLiteral("ExcludeFromDictionary"),
                                          QStringLiteral("&Exclude From Dictionary"),
                                          QKeySequence(QStringLiteral("Ctrl+U")), nullptr);
+    connect(excludeDictionary, &QAction::triggered, this, [this] {
+        maintainUserDictionary(this, UserDictionaryMode::Excluding, settings().misc, languageTools());
+    });
     QMenu* thesaurus = options->addMenu(QStringLiteral("&Thesaurus"));
     const QStringList thesaurusNames = {QString(), QStringLiteral("&American"), QStringLiteral("&British"),
                                         QStringLiteral("&Choose at Thesaurus Use Time")};
@@ -446,8 +458,7 @@ void TMainWin::buildMenus()
     connect(about, &QAction::triggered, this, [this] { showAboutBox(this); });
 
     // Commands whose windows the program does not have yet stay disabled.
-    for (QAction* a : {import, exportPuzzles, addDictionary,
-                       excludeDictionary}) {
+    for (QAction* a : {import, exportPuzzles}) {
         a->setEnabled(false);
         a->setProperty("unavailable", true);
     }
@@ -643,7 +654,7 @@ void TMainWin::NewPuzzleClick()
 
 void TMainWin::openWordListEditor(const QString& caption)
 {
-    if (!showWordListEditor(this, caption, m_browser.index().categories))
+    if (!showWordListEditor(this, caption, m_browser.index().categories, languageTools()))
         return;
     const PuzzleRecord& record = *globals().currentPuzzle;
     selectAfterSave(record.Category.bytes(), record.Title.bytes());

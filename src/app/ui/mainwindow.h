@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/ui/layoutsnapshot.h"
-#include "spelling/languages.h"
+#include "spelling/languagetools.h"
 #include "storage/collectionbrowser.h"
 
 #include <QMainWindow>
@@ -61,6 +61,7 @@ public:
     QAction* action(const QString& objectName) const;
     const LanguageFiles& languageFiles() const { return m_languages; }
     const UserLexiconNames& userLexicons() const { return m_userLexicons; }
+    LanguageTools languageTools() const;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "spelling/languagetools.h"
 #include "wordlist/wordentries.h"
 
 #include <QDialog>
@@ -44,6 +45,11 @@ public:
     void ChangeLayoutClick();
     void IntCharButtonClick();
     void ChangePhraseClick();
+    void SpellClueClick();
+    void ThesClick();
+    // The dictionaries, thesauri and user lexicons that "&Spell Check" and
+    // "&Thesaurus" use; without them both stay disabled.
+    void setLanguageTools(LanguageTools tools);
     // Types international character k (1..12) into the focused control.
     void typeInternationalCharacter(int k);
 
@@ -71,12 +77,16 @@ private:
     void drawLayoutThumbnail();
     void lockForModify();
     void setDirection(int direction, bool on);
+    void enableLanguageButtons();
+    // Shows the rows whose word or clue the edited entries changed.
+    void showChangedEntries(const WordEntries& before, const WordEntries& after);
 
     bool m_modify = false;
     QList<QByteArray> m_categories;
     bool m_saved = false;
     bool m_shown = false;
     std::unique_ptr<PuzzleRecord> m_compare; // modify mode: the record as it was shown
+    LanguageTools m_languageTools;
 
     QLineEdit* m_title = nullptr;
     QComboBox* m_category = nullptr;
@@ -107,4 +117,5 @@ private:
 
 // Opens the editor on the current puzzle with the given caption; returns
 // whether a puzzle was saved.
-bool showWordListEditor(QWidget* parent, const QString& caption, const QList<QByteArray>& categories);
+bool showWordListEditor(QWidget* parent, const QString& caption, const QList<QByteArray>& categories,
+                        const LanguageTools& languageTools = {});
