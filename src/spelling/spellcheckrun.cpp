@@ -99,25 +99,19 @@ void openUserLexicons(SpellSession& session, const SpellCheckSetup& setup)
         session.includeWords(readUserLexicon(setup.includeLexicon));
 }
 
-void checkWords(WordEntries& entries, SpellRun& run)
+// Checks the words (or the clues) of the rows; a word cell is split at
+// blanks only, a clue at the separators as well.
+void checkColumn(WordEntries& entries, SpellRun& run, bool clues)
 {
     for (int k = 1; k <= PuzzleRecord::MaxWords && !run.aborted(); ++k) {
-        const QByteArray& word = entries.row(k).word;
-        if (Trim(word).isEmpty())
+        const QByteArray& text = clues ? entries.row(k).clue : entries.row(k).word;
+        if (Trim(text).isEmpty())
             continue;
-        if (const auto replaced = run.checkText(ansiToUnicode(word), false))
-            entries.setWord(k, unicodeToAnsi(*replaced));
-    }
-}
-
-void checkClues(WordEntries& entries, SpellRun& run)
-{
-    for (int k = 1; k <= PuzzleRecord::MaxWords && !run.aborted(); ++k) {
-        const QByteArray& clue = entries.row(k).clue;
-        if (Trim(clue).isEmpty())
-            continue;
-        if (const auto replaced = run.checkText(ansiToUnicode(clue), true))
+        const auto replaced = run.checkText(ansiToUnicode(text), clues);
+        if (replaced && clues)
             entries.setClue(k, unicodeToAnsi(*replaced));
+        else if (replaced)
+            entries.setWord(k, unicodeToAnsi(*replaced));
     }
 }
 
@@ -182,9 +176,9 @@ SpellCheckOutcome runSpellCheck(WordEntries& entries, const SpellCheckSetup& set
     }
     SpellRun run(session, setup, advisor);
     if (setup.checkWords)
-        checkWords(entries, run);
+        checkColumn(entries, run, false);
     if (!run.aborted())
-        checkClues(entries, run);
+        checkColumn(entries, run, true);
     reportOutcome(run);
     if (!run.metRejectedWord())
         return SpellCheckOutcome::AllWordsKnown;

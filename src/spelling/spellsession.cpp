@@ -61,34 +61,38 @@ bool SpellSession::check(const QString& word) const
         return false;
     if (!m_hunspell)
         return m_included.contains(word);
-    const auto bytes = m_encoding->encode(word);
+    const auto bytes = encoded(word);
     return bytes && m_hunspell->spell(*bytes);
+}
+
+std::optional<std::string> SpellSession::encoded(const QString& word) const
+{
+    return m_hunspell ? m_encoding->encode(word) : std::nullopt;
+}
+
+QStringList SpellSession::decoded(const std::vector<std::string>& words) const
+{
+    QStringList result;
+    for (const std::string& word : words) {
+        const QString text = m_encoding->decode(word);
+        if (!text.isEmpty() && !result.contains(text))
+            result.append(text);
+    }
+    return result;
 }
 
 QStringList SpellSession::suggest(const QString& word) const
 {
-    QStringList result;
-    const auto bytes = m_hunspell ? m_encoding->encode(word) : std::nullopt;
+    const auto bytes = encoded(word);
     if (!bytes)
-        return result;
-    for (const std::string& suggestion : m_hunspell->suggest(*bytes)) {
-        const QString text = m_encoding->decode(suggestion);
-        if (!text.isEmpty() && !isExcluded(text) && fitsWindows1252(text) && !result.contains(text))
-            result.append(text);
-    }
+        return {};
+    QStringList result = decoded(m_hunspell->suggest(*bytes));
+    result.removeIf([this](const QString& text) { return isExcluded(text) || !fitsWindows1252(text); });
     return result;
 }
 
 QStringList SpellSession::stems(const QString& word) const
 {
-    QStringList result;
-    const auto bytes = m_hunspell ? m_encoding->encode(word) : std::nullopt;
-    if (!bytes)
-        return result;
-    for (const std::string& stem : m_hunspell->stem(*bytes)) {
-        const QString text = m_encoding->decode(stem);
-        if (!text.isEmpty() && !result.contains(text))
-            result.append(text);
-    }
-    return result;
+    const auto bytes = encoded(word);
+    return bytes ? decoded(m_hunspell->stem(*bytes)) : QStringList();
 }

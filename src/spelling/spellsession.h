@@ -7,6 +7,9 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 class Hunspell;
 class DictionaryEncoding;
@@ -44,6 +47,11 @@ public:
 
 private:
     bool isExcluded(const QString& word) const;
+    // The word in the dictionary's bytes; nothing without a main lexicon or
+    // when the dictionary cannot hold one of its characters.
+    std::optional<std::string> encoded(const QString& word) const;
+    // Words from the dictionary as text, empty ones and repeats left out.
+    QStringList decoded(const std::vector<std::string>& words) const;
     void addToDictionary(const QString& word);
 
     std::unique_ptr<Hunspell> m_hunspell;

@@ -7,18 +7,33 @@
 #include "spelling/ui/thessuggestions.h"
 #include "storage/settings.h"
 
+namespace {
+
+// Shows a language choice; the remembered language follows the user's clicks
+// even when the dialog is cancelled. Nothing when cancelled, 0 when no
+// language was checked.
+std::optional<int> chooseLanguage(LanguageChoiceDialog& choose, int& lastChosen)
+{
+    const bool ok = showDialog(choose) == QDialog::Accepted;
+    lastChosen = choose.lastChosen();
+    if (!ok)
+        return std::nullopt;
+    return choose.language();
+}
+
+} // namespace
+
 void spellCheckEntries(QWidget* parent, WordEntries& entries, bool wordsCanChange, MiscSettings& misc,
                        const LanguageTools& tools)
 {
     int language = misc.dictionary;
     if (language == kSpellingChooseAtCheckTime) {
         TChooseSpellCheck choose(tools.files, misc.userDictionary, parent);
-        const bool ok = showDialog(choose) == QDialog::Accepted;
-        misc.userDictionary = choose.lastChosen();
-        if (!ok)
+        const auto chosen = chooseLanguage(choose, misc.userDictionary);
+        if (!chosen)
             return;
         // With no language checked the run has no dictionary and says so.
-        language = choose.language() != 0 ? choose.language() : kSpellingChooseAtCheckTime;
+        language = *chosen != 0 ? *chosen : kSpellingChooseAtCheckTime;
     }
     TSpellSuggestions suggestions(spellingLanguageName(language), parent);
     runSpellCheck(entries, tools.spellCheckSetup(language, wordsCanChange), suggestions);
@@ -30,11 +45,10 @@ std::optional<QString> lookUpSynonym(QWidget* parent, const QString& word, MiscS
     int language = misc.thesaurus;
     if (language == kThesaurusChooseAtUseTime) {
         TChooseThesCheck choose(tools.files, misc.userThesaurus, parent);
-        const bool ok = showDialog(choose) == QDialog::Accepted;
-        misc.userThesaurus = choose.lastChosen();
-        if (!ok)
+        const auto chosen = chooseLanguage(choose, misc.userThesaurus);
+        if (!chosen)
             return std::nullopt;
-        language = choose.language();
+        language = *chosen;
     }
     const auto thesaurus = tools.files.thesaurusPresent(language) ? tools.files.thesaurus[language] : std::nullopt;
     // Similar spellings come from the dictionary of the same language
