@@ -101,17 +101,21 @@ void openUserLexicons(SpellSession& session, const SpellCheckSetup& setup)
 
 // Checks the words (or the clues) of the rows; a word cell is split at
 // blanks only, a clue at the separators as well.
-void checkColumn(WordEntries& entries, SpellRun& run, bool clues)
+void checkColumn(WordEntries& entries, SpellRun& run, bool clues, const EntriesChanged& changed)
 {
     for (int k = 1; k <= PuzzleRecord::MaxWords && !run.aborted(); ++k) {
         const QByteArray& text = clues ? entries.row(k).clue : entries.row(k).word;
         if (Trim(text).isEmpty())
             continue;
         const auto replaced = run.checkText(ansiToUnicode(text), clues);
-        if (replaced && clues)
+        if (!replaced)
+            continue;
+        if (clues)
             entries.setClue(k, unicodeToAnsi(*replaced));
-        else if (replaced)
+        else
             entries.setWord(k, unicodeToAnsi(*replaced));
+        if (changed)
+            changed(entries);
     }
 }
 
@@ -166,7 +170,8 @@ PieceWord wordInPiece(const QString& piece)
     return {first, last - first + 1};
 }
 
-SpellCheckOutcome runSpellCheck(WordEntries& entries, const SpellCheckSetup& setup, SpellingAdvisor& advisor)
+SpellCheckOutcome runSpellCheck(WordEntries& entries, const SpellCheckSetup& setup, SpellingAdvisor& advisor,
+                                const EntriesChanged& changed)
 {
     SpellSession session;
     openUserLexicons(session, setup);
@@ -176,9 +181,9 @@ SpellCheckOutcome runSpellCheck(WordEntries& entries, const SpellCheckSetup& set
     }
     SpellRun run(session, setup, advisor);
     if (setup.checkWords)
-        checkColumn(entries, run, false);
+        checkColumn(entries, run, false, changed);
     if (!run.aborted())
-        checkColumn(entries, run, true);
+        checkColumn(entries, run, true, changed);
     reportOutcome(run);
     if (!run.metRejectedWord())
         return SpellCheckOutcome::AllWordsKnown;

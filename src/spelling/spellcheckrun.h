@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class WordEntries;
@@ -54,11 +55,16 @@ struct SpellCheckSetup {
 
 enum class SpellCheckOutcome { MissingDictionary, AllWordsKnown, Complete, Aborted };
 
+// Called with the entries after every replacement, so that a window can show
+// the change before the next word is asked about.
+using EntriesChanged = std::function<void(const WordEntries&)>;
+
 // Checks the rows' words (1..330, when checkWords) and then their clues,
 // reporting through the message service as it goes and at the end. A
 // replaced word changes its word cell; a replaced clue word rebuilds the
 // clue from its pieces. Add puts the word into the include lexicon and
 // accepts it for the rest of the run.
-SpellCheckOutcome runSpellCheck(WordEntries& entries, const SpellCheckSetup& setup, SpellingAdvisor& advisor);
+SpellCheckOutcome runSpellCheck(WordEntries& entries, const SpellCheckSetup& setup, SpellingAdvisor& advisor,
+                                const EntriesChanged& changed = {});
 
 inline const QString kMissingDictionary = QStringLiteral("Could not find one of the dictionary files.");

@@ -24,7 +24,7 @@ std::optional<int> chooseLanguage(LanguageChoiceDialog& choose, int& lastChosen)
 } // namespace
 
 void spellCheckEntries(QWidget* parent, WordEntries& entries, bool wordsCanChange, MiscSettings& misc,
-                       const LanguageTools& tools)
+                       const LanguageTools& tools, const EntriesChanged& changed)
 {
     int language = misc.dictionary;
     if (language == kSpellingChooseAtCheckTime) {
@@ -36,7 +36,7 @@ void spellCheckEntries(QWidget* parent, WordEntries& entries, bool wordsCanChang
         language = *chosen != 0 ? *chosen : kSpellingChooseAtCheckTime;
     }
     TSpellSuggestions suggestions(spellingLanguageName(language), parent);
-    runSpellCheck(entries, tools.spellCheckSetup(language, wordsCanChange), suggestions);
+    runSpellCheck(entries, tools.spellCheckSetup(language, wordsCanChange), suggestions, changed);
 }
 
 std::optional<QString> lookUpSynonym(QWidget* parent, const QString& word, MiscSettings& misc,

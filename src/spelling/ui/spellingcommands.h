@@ -16,9 +16,10 @@ struct MiscSettings;
 
 // "&Spell Check": asks for the language when the setting is "choose at
 // spell check time" (Cancel ends the command), then runs the check over the
-// entries (words too when wordsCanChange).
+// entries (words too when wordsCanChange); changed is told of every
+// replacement.
 void spellCheckEntries(QWidget* parent, WordEntries& entries, bool wordsCanChange, MiscSettings& misc,
-                       const LanguageTools& tools);
+                       const LanguageTools& tools, const EntriesChanged& changed);
 
 // "&Thesaurus": asks for the language when the setting is "choose at use
 // time", then looks the word up; gives the synonym the user accepted.

@@ -607,8 +607,8 @@ void TWordList::SpellClueClick()
 {
     const WordEntries before = entries();
     WordEntries checked = before;
-    spellCheckEntries(this, checked, !m_modify, settings().misc, m_languageTools);
-    showChangedEntries(before, checked);
+    spellCheckEntries(this, checked, !m_modify, settings().misc, m_languageTools,
+                      [&](const WordEntries& now) { showChangedEntries(before, now); });
 }
 
 void TWordList::ThesClick()

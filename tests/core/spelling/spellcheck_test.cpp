@@ -43,13 +43,16 @@ protected:
     {
         SpellCheckSetup s = setup();
         s.checkWords = checkWords;
-        return runSpellCheck(entries, s, advisor);
+        return runSpellCheck(entries, s, advisor, [this](const WordEntries& now) {
+            shownClues.append(QString::fromLatin1(now.row(2).clue));
+        });
     }
 
     TestFolders folders;
     RecordingMessages messages;
     ScriptedAdvisor advisor;
     WordEntries entries;
+    QStringList shownClues; // clue 2 at every replacement
 };
 
 } // namespace
@@ -107,6 +110,7 @@ TEST_F(SpellCheckRun, ReplacedClueWordRebuildsTheClue)
     EXPECT_EQ(advisor.asked, (QStringList{"bak", "mudd"}));
     EXPECT_EQ(entries.row(2).clue, QByteArray("wool , back"));
     EXPECT_EQ(entries.row(4).clue, QByteArray("Rolls in the mud!"));
+    EXPECT_EQ(shownClues, (QStringList{"wool , back", "wool , back"}));
     EXPECT_EQ(messages.lastCaption(), QStringLiteral("Spelling Status"));
     EXPECT_EQ(messages.lastText(), QStringLiteral("Spell checking complete."));
 }

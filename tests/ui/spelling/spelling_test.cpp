@@ -161,7 +161,7 @@ private slots:
             checked = true;
             pressAlt(choose, Qt::Key_O);
         });
-        spellCheckEntries(nullptr, entries, true, misc, fixtureTools(*m_folders));
+        spellCheckEntries(nullptr, entries, true, misc, fixtureTools(*m_folders), {});
         QVERIFY(checked);
         QCOMPARE(m_messages->lastCaption(), QStringLiteral("Error"));
         QCOMPARE(m_messages->lastText(), QStringLiteral("Could not find one of the dictionary files."));
