@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -94,7 +95,9 @@ void TThesSuggestions::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (!m_shown) {
         m_shown = true;
-        FormShow();
+        // Looked up once the window is on the screen, so that a message
+        // about the word appears above it.
+        QTimer::singleShot(0, this, &TThesSuggestions::FormShow);
     }
 }
 

@@ -219,7 +219,7 @@ private slots:
             QTest::keyClick(suggestions, Qt::Key_Return);
         });
         QVERIFY(showActive(lookup));
-        QCOMPARE(m_messages->lastCaption(), QStringLiteral("Warning"));
+        QTRY_COMPARE(m_messages->lastCaption(), QStringLiteral("Warning"));
         QCOMPARE(m_messages->lastText(),
                  QStringLiteral("Word not found in Thesaurus.  Click on \"suggest\" for possible substitute words."));
         QVERIFY(!lookup.findChild<QPushButton*>("AcceptButton")->isEnabled());
