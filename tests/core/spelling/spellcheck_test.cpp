@@ -209,7 +209,8 @@ TEST(UserLexicon, FilesHoldOneWordALineAndSurviveAnyBytes)
     EXPECT_TRUE(QFile::exists(path));
     EXPECT_TRUE(TestFolders::readFile(path).isEmpty());
 
-    TestFolders::writeFile(path, QByteArray("\xC3\xA9l\xC3\xA8ve\r\n\n  ami  \n\xFF\x00z\n", 22));
+    static const char anyBytes[] = "\xC3\xA9l\xC3\xA8ve\r\n\n  ami  \n\xFF\x00z\n";
+    TestFolders::writeFile(path, QByteArray(anyBytes, sizeof anyBytes - 1));
     const QStringList words = readUserLexicon(path);
     ASSERT_EQ(words.size(), 3);
     EXPECT_EQ(words[0], QStringLiteral("élève"));

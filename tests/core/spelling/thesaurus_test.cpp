@@ -93,6 +93,7 @@ TEST(ThesaurusFiles, MissingOrDamagedFilesNeverBreakALookup)
     const ThesaurusFiles files{folders.path("th.dat"), folders.path("th.idx")};
     EXPECT_FALSE(Thesaurus::open(files, std::nullopt));
 
+    static const char nulInTerm[] = "run|2\n(noun)|\xFF\x00|\n(verb)";
     const struct {
         QByteArray idx;
         QByteArray dat;
@@ -103,7 +104,7 @@ TEST(ThesaurusFiles, MissingOrDamagedFilesNeverBreakALookup)
         {"UTF-8\n1\nrun|999999\n", "run|1\n(noun)|dash\n"},
         {"UTF-8\n1\nrun|0\n", "run|99999999\n(noun)|dash\n"},
         {"UTF-8\n1\nrun|0\n", "run|3\n\n|||\n"},
-        {"UTF-8\n2\nrun|0\nrun|0\n", QByteArray("run|2\n(noun)|\xFF\x00|\n(verb)", 26)},
+        {"UTF-8\n2\nrun|0\nrun|0\n", QByteArray(nulInTerm, sizeof nulInTerm - 1)},
         {QByteArray(300, 'r') + "|0\n", QByteArray(20000, '|')},
     };
     for (const auto& d : damaged) {
