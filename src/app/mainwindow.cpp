@@ -14,6 +14,7 @@
 #include "report/ui/printersetup.h"
 #include "shapes/ui/shapesdialog.h"
 #include "spelling/languages.h"
+#include "spelling/ui/spellingcommands.h"
 #include "storage/collectionfile.h"
 #include "storage/configuration.h"
 #include "widgets/dialoghelper.h"
@@ -238,7 +239,12 @@ void TMainWin::resolveLanguages()
         m_thesaurusActions[language]->setEnabled(m_languages.thesaurusPresent(language));
     tickSpellingLanguage();
     tickThesaurusLanguage();
+    // Without a start-up language there are no user lexicons to maintain.
+    action(QStringLiteral("AddToDictionary"))->setEnabled(!m_userLexicons.include.isEmpty());
+    action(QStringLiteral("ExcludeFromDictionary"))->setEnabled(!m_userLexicons.exclude.isEmpty());
 }
+
+LanguageTools TMainWin::languageTools() const { return {m_languages, m_userLexicons, programDirectory()}; }
 
 void TMainWin::tickSpellingLanguage()
 {
@@ -442,11 +448,12 @@ void TMainWin::addLanguageMenus(QMenu* options)
                            settings().misc.dictionary = language;
                            tickSpellingLanguage();
                        });
-    markUnavailable(addCommand(options, QStringLiteral("AddToDictionary"), QStringLiteral("&Add to Dictionary"),
-                               QKeySequence(QStringLiteral("Ctrl+T"))));
-    markUnavailable(addCommand(options, QStringLiteral("ExcludeFromDictionary"),
-                               QStringLiteral("&Exclude From Dictionary"), QKeySequence(QStringLiteral("Ctrl+U")),
-                               nullptr));
+    addCommand(options, QStringLiteral("AddToDictionary"), QStringLiteral("&Add to Dictionary"),
+               QKeySequence(QStringLiteral("Ctrl+T")),
+               [this] { maintainUserDictionary(this, UserDictionaryMode::Adding, dialogContext(), languageTools()); });
+    addCommand(options, QStringLiteral("ExcludeFromDictionary"), QStringLiteral("&Exclude From Dictionary"),
+               QKeySequence(QStringLiteral("Ctrl+U")),
+               [this] { maintainUserDictionary(this, UserDictionaryMode::Excluding, dialogContext(), languageTools()); });
     const QStringList thesaurusNames = {QString(), QStringLiteral("&American"), QStringLiteral("&British"),
                                         QStringLiteral("&Choose at Thesaurus Use Time")};
     addLanguageEntries(options->addMenu(QStringLiteral("&Thesaurus")), QStringLiteral("Thesaurus"), thesaurusNames,
@@ -676,7 +683,9 @@ void TMainWin::NewPuzzleClick()
 
 void TMainWin::openWordListEditor(const QString& caption)
 {
-    if (!showWordListEditor(this, m_state.wordListSession(), caption, m_browser.index().categories))
+    WordListSession session = m_state.wordListSession();
+    session.languageTools = languageTools();
+    if (!showWordListEditor(this, session, caption, m_browser.index().categories))
         return;
     const PuzzleRecord& record = *m_state.currentPuzzle;
     selectAfterSave(record.Category.bytes(), record.Title.bytes());

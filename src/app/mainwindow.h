@@ -2,7 +2,7 @@
 
 #include "app/layoutsnapshot.h"
 #include "app/programstate.h"
-#include "spelling/languages.h"
+#include "spelling/languagetools.h"
 #include "storage/collectionbrowser.h"
 
 #include <QMainWindow>
@@ -67,6 +67,7 @@ public:
     QAction* action(const QString& objectName) const;
     const LanguageFiles& languageFiles() const { return m_languages; }
     const UserLexiconNames& userLexicons() const { return m_userLexicons; }
+    LanguageTools languageTools() const;
 
 protected:
     void showEvent(QShowEvent* event) override;

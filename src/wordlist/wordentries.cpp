@@ -35,6 +35,14 @@ void WordEntries::setClue(int k, const QByteArray& clue)
         m_rows[k - 1].clue = clue;
 }
 
+void WordEntries::setRowText(int k, bool clue, const QByteArray& text)
+{
+    if (clue)
+        setClue(k, text);
+    else
+        setWord(k, text);
+}
+
 int WordEntries::GetWordCount() const
 {
     return static_cast<int>(std::count_if(m_rows.begin(), m_rows.end(),

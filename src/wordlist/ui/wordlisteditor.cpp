@@ -6,8 +6,9 @@
 #include "base/paths.h"
 #include "pagelayout/ui/layoutthumbnailview.h"
 #include "pagelayout/ui/listpagesdialog.h"
-#include "shapes/ui/shapelistbox.h"
 #include "shapes/shaperecord.h"
+#include "shapes/ui/shapelistbox.h"
+#include "spelling/ui/spellingcommands.h"
 #include "storage/collectionfile.h"
 #include "storage/settings.h"
 #include "widgets/dialoghelper.h"
@@ -219,8 +220,8 @@ QWidget* TWordList::buildWordArea()
     row->addWidget(buildLayoutBox());
     row->addStretch();
 
-    // Spell checking, thesaurus and the text exchange of words arrive with
-    // their own windows; until then their buttons stay disabled.
+    // The text exchange of words arrives with its own windows; until then
+    // its buttons stay disabled. Spell Check and Thesaurus wait for showing.
     for (QPushButton* b : {m_spell, m_thesaurus, m_import, m_export})
         b->setEnabled(false);
 
@@ -229,6 +230,8 @@ QWidget* TWordList::buildWordArea()
     connect(m_useClues, &QCheckBox::clicked, this, &TWordList::UseCluesClick);
     connect(m_intChars, &QPushButton::clicked, this, &TWordList::IntCharButtonClick);
     connect(m_phrase, &QPushButton::clicked, this, &TWordList::ChangePhraseClick);
+    connect(m_spell, &QPushButton::clicked, this, &TWordList::SpellClueClick);
+    connect(m_thesaurus, &QPushButton::clicked, this, &TWordList::ThesClick);
     return area;
 }
 
@@ -349,6 +352,7 @@ void TWordList::FormShow()
         m_phrase->hide();
         m_save->hide();
     }
+    enableLanguageButtons();
 }
 
 void TWordList::lockForModify()
@@ -541,6 +545,7 @@ void TWordList::UseCluesClick()
         if (!on)
             record().clue(k).assign(unicodeToAnsi(cellText(m_grid, k, kColClue)));
     }
+    enableLanguageButtons();
     AdjustWordClues();
 }
 
@@ -579,6 +584,47 @@ void TWordList::typeInternationalCharacter(int k)
     }
     if (auto* edit = qobject_cast<QLineEdit*>(focus))
         edit->insert(QString(*ch));
+}
+
+// ---------------------------------------------------------------- spelling and thesaurus
+
+// Spell Check works on the words of a new puzzle and on the clues, so it is
+// off in modify mode while the clues are hidden; a synonym becomes a clue,
+// so Thesaurus needs the clue column.
+void TWordList::enableLanguageButtons()
+{
+    const bool clues = m_useClues->isChecked();
+    m_spell->setEnabled((clues || !m_modify) && m_session.languageTools.spellingAvailable(settings().misc.dictionary));
+    m_thesaurus->setEnabled(clues && m_session.languageTools.thesaurusAvailable(settings().misc.thesaurus));
+}
+
+void TWordList::SpellClueClick()
+{
+    const WordEntries before = entries();
+    WordEntries checked = before;
+    spellCheckRows(this, checked, !m_modify, m_session.context, m_session.languageTools,
+                   [&] { showChangedEntries(before, checked); });
+}
+
+void TWordList::ThesClick()
+{
+    const int row = m_grid->currentRow() + 1;
+    if (row < 1)
+        return;
+    const QString word = ansiToUnicode(Trim(entries().row(row).word));
+    if (const auto synonym = lookUpSynonym(this, word, m_session.context, m_session.languageTools))
+        m_grid->item(row - 1, kColClue)->setText(*synonym);
+}
+
+void TWordList::showChangedEntries(const WordEntries& before, const WordEntries& after)
+{
+    const QSignalBlocker blocker(m_grid);
+    for (int k = 1; k <= WordEntries::Rows; ++k) {
+        if (after.row(k).word != before.row(k).word)
+            m_grid->item(k - 1, kColWord)->setText(ansiToUnicode(after.row(k).word));
+        if (after.row(k).clue != before.row(k).clue)
+            m_grid->item(k - 1, kColClue)->setText(ansiToUnicode(after.row(k).clue));
+    }
 }
 
 bool showWordListEditor(QWidget* parent, const WordListSession& session, const QString& caption,
