@@ -27,6 +27,7 @@ public:
     const Row& row(int k) const;
     void setWord(int k, const QByteArray& word);
     void setClue(int k, const QByteArray& clue);
+    void setPlaced(int k, bool placed);
 
     // Rows whose trimmed word is not empty.
     int GetWordCount() const;

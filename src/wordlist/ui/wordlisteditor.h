@@ -44,11 +44,17 @@ public:
     void ChangeLayoutClick();
     void IntCharButtonClick();
     void ChangePhraseClick();
+    void ImportClueClick();
+    void ExportClueClick();
+    // Ctrl+V of several lines: fills empty rows from the current one on.
+    void pasteRows();
     // Types international character k (1..12) into the focused control.
     void typeInternationalCharacter(int k);
 
     // The grid contents as the editor sees them.
     WordEntries entries() const;
+    // Writes the words and clues of the rows into the grid.
+    void setEntries(const WordEntries& rows);
     int GetWordCount() const { return entries().GetWordCount(); }
     bool PuzzleChanged();
 
@@ -71,6 +77,9 @@ private:
     void drawLayoutThumbnail();
     void lockForModify();
     void setDirection(int direction, bool on);
+    // Ends an open cell edit, keeping what was typed, so that the grid holds
+    // it before a command reads or writes the grid.
+    void commitGridEdit();
 
     bool m_modify = false;
     QList<QByteArray> m_categories;
