@@ -18,6 +18,8 @@
 #include "storage/collectionfile.h"
 #include "shapes/ui/shapesdialog.h"
 #include "storage/configuration.h"
+#include "storage/earlierdata.h"
+#include "storage/ui/puzzletransfercommands.h"
 #include "wordlist/ui/intcharsdialog.h"
 #include "wordlist/ui/wordlisteditor.h"
 
@@ -154,6 +156,14 @@ void TMainWin::FormCreate()
     m_colours256->setChecked(settings().reports.pixelFormat == 2);
 
     m_layout.save(m_client);
+    lookForEarlierVersionData();
+}
+
+void TMainWin::lookForEarlierVersionData()
+{
+    const EarlierDataPlaces places = earlierDataPlaces(startDirectory(), programDirectory(), layoutLibraryPath(),
+                                                       settings().pageLayout.defaultPage);
+    runReportingIoErrors([&] { lookForEarlierData(places, *globals().currentPuzzle); });
 }
 
 void TMainWin::FormShow()
@@ -314,9 +324,9 @@ void TMainWin::buildMenus()
                               QKeySequence(QStringLiteral("Ctrl+D")), &TMainWin::DeletePuzzle);
     file->addSeparator();
     auto* import = addCommand(file, QStringLiteral("ImportPuzzles"), QStringLiteral("&Import Puzzles"),
-                              QKeySequence(QStringLiteral("Ctrl+I")), nullptr);
+                              QKeySequence(QStringLiteral("Ctrl+I")), &TMainWin::ImportPuzzlesClick);
     auto* exportPuzzles = addCommand(file, QStringLiteral("ExportPuzzles"), QStringLiteral("&Export Puzzles"),
-                                     QKeySequence(QStringLiteral("Ctrl+E")), nullptr);
+                                     QKeySequence(QStringLiteral("Ctrl+E")), &TMainWin::ExportPuzzlesClick);
     file->addSeparator();
     auto* print = addCommand(file, QStringLiteral("PrintPuzzle"), QStringLiteral("&Print Puzzle"),
                              QKeySequence(QStringLiteral("Ctrl+P")), &TMainWin::PrintPuzzleClick);
@@ -446,8 +456,7 @@ void TMainWin::buildMenus()
     connect(about, &QAction::triggered, this, [this] { showAboutBox(this); });
 
     // Commands whose windows the program does not have yet stay disabled.
-    for (QAction* a : {import, exportPuzzles, addDictionary,
-                       excludeDictionary}) {
+    for (QAction* a : {addDictionary, excludeDictionary}) {
         a->setEnabled(false);
         a->setProperty("unavailable", true);
     }
@@ -696,6 +705,25 @@ void TMainWin::PrintPuzzleClick()
     TMyReport form(*record, this);
     showDialog(form);
 }
+
+void TMainWin::ImportPuzzlesClick()
+{
+    const PuzzleImportOutcome outcome = importPuzzles(this, settings(), *globals().currentPuzzle);
+    switch (outcome.kind) {
+    case PuzzleImportOutcome::Kind::Nothing:
+        return;
+    case PuzzleImportOutcome::Kind::Appended:
+        m_browser.setPendingSelectionForCurrentView();
+        LoadInPuzzles();
+        EnableDisable();
+        return;
+    case PuzzleImportOutcome::Kind::Converted:
+        selectAfterSave(outcome.category, outcome.title);
+        return;
+    }
+}
+
+void TMainWin::ExportPuzzlesClick() { exportPuzzlesFromCollection(this, settings()); }
 
 // ---------------------------------------------------------------- screen size and fonts
 

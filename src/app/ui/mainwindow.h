@@ -38,6 +38,8 @@ public:
     void ModifyPuzzleClick();
     void CopyPuzzleClick();
     void PrintPuzzleClick();
+    void ImportPuzzlesClick();
+    void ExportPuzzlesClick();
 
     // Index of the current collection.
     void LoadInPuzzles();
@@ -72,6 +74,8 @@ private:
     void FormShow();
     void FormActivate();
     void FormClose();
+    // Offers to convert the data an earlier version left (last step of start-up).
+    void lookForEarlierVersionData();
 
     void buildClientArea();
     void buildMenus();

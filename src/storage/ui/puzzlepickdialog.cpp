@@ -1,0 +1,54 @@
+#include "storage/ui/puzzlepickdialog.h"
+
+#include "app/ui/picklist.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+PuzzlePickDialog::PuzzlePickDialog(const QString& caption, const QString& collection, QWidget* parent)
+    : QDialog(parent), m_items(sortedPuzzleTitles(collection))
+{
+    setWindowTitle(caption);
+    m_layout = new QVBoxLayout(this);
+    m_list = new PickList(QStringLiteral("PuzzleBox"), this);
+    m_list->setMinimumSize(300, 240);
+    QList<QByteArray> titles;
+    for (const auto& item : m_items)
+        titles.append(item.text);
+    m_list->setEntries(titles);
+    m_layout->addWidget(m_list, 1);
+    m_selectAll = makePickButton(QStringLiteral("&Select All"), QStringLiteral("SelectAll"), this);
+    m_clear = makePickButton(QStringLiteral("C&lear All"), QStringLiteral("ClearAll"), this);
+}
+
+void PuzzlePickDialog::addButtons(QPushButton* action, QPushButton* close)
+{
+    m_action = action;
+    auto* row = new QHBoxLayout;
+    for (QPushButton* button : {m_selectAll, m_clear})
+        row->addWidget(button);
+    row->addStretch();
+    row->addWidget(action);
+    row->addWidget(close);
+    m_layout->addLayout(row);
+    action->setEnabled(false);
+    connect(m_list, &PickList::itemSelectionChanged, this, [this] { m_action->setEnabled(m_list->hasSelection()); });
+    connect(m_selectAll, &QPushButton::clicked, this, [this] {
+        m_list->selectAll();
+        m_action->setEnabled(true);
+    });
+    connect(m_clear, &QPushButton::clicked, this, [this] {
+        m_list->clearSelection();
+        m_action->setEnabled(false);
+    });
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QList<qint64> PuzzlePickDialog::pickedRecords() const
+{
+    QList<qint64> records;
+    for (int row : m_list->selectedRows())
+        records.append(m_items[row].tag);
+    return records;
+}
