@@ -29,7 +29,8 @@ struct QmazeRun {
 };
 
 // Runs qmaze with the given program directory (the shipped one by default).
-QmazeRun runQmaze(const QStringList& arguments, const QString& programDir = shippedProgramDir())
+QmazeRun runQmaze(const QStringList& arguments, const QString& programDir = shippedProgramDir(),
+                  const QString& startDir = QString())
 {
     ensureGuiApplication();
     QProcess process;
@@ -37,6 +38,8 @@ QmazeRun runQmaze(const QStringList& arguments, const QString& programDir = ship
     environment.insert(QString::fromLatin1(kProgramDirEnv), programDir);
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     process.setProcessEnvironment(environment);
+    if (!startDir.isEmpty())
+        process.setWorkingDirectory(startDir);
     process.start(shippedProgramDir() + QStringLiteral("/qmaze"), arguments);
     if (!process.waitForFinished(60000))
         return {};
@@ -168,6 +171,22 @@ TEST_F(QmazeGenerate, RefusesWhatCreateRefusesWithItsMessages)
         EXPECT_TRUE(run.err.contains(c.message)) << qPrintable(run.err);
         EXPECT_FALSE(QFileInfo::exists(collection()));
     }
+}
+
+TEST_F(QmazeGenerate, ReadsWordsAsTheEditorsImportWithTheConfiguredSeparator)
+{
+    TestFolders::writeFile(m_folders.startDir() + QStringLiteral("/QMAZE3.INI"), "[Create Options]\r\nSep Char=;\r\n");
+    const QString words = writeWords("\xEF\xBB\xBF" "caf\xC3\xA9 ; hot: or cold\nmilk");
+    const QmazeRun run =
+        runQmaze(generate(words, {QStringLiteral("--shape"), QStringLiteral("10x10")}), shippedProgramDir(),
+                 m_folders.startDir());
+    ASSERT_EQ(run.exitCode, 0) << qPrintable(run.err);
+    const auto record = readBack();
+    ASSERT_EQ(record->wordCount(), 2);
+    const int cafe = record->word(1).bytes() == "caf\xE9" ? 1 : 2;
+    EXPECT_EQ(record->word(cafe).bytes(), "caf\xE9");
+    EXPECT_EQ(record->clue(cafe).bytes(), "hot: or cold");
+    EXPECT_EQ(record->word(3 - cafe).bytes(), "milk");
 }
 
 TEST_F(QmazeGenerate, ListsWordsThatDidNotFitAndSavesAnyway)
