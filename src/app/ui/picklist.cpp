@@ -17,6 +17,19 @@ void PickList::setEntries(const QList<QByteArray>& texts)
         addItem(ansiToUnicode(text));
 }
 
+void PickList::bindButtons(QPushButton* selectAll, QPushButton* clear, QPushButton* action)
+{
+    connect(this, &PickList::itemSelectionChanged, action, [this, action] { action->setEnabled(hasSelection()); });
+    connect(selectAll, &QPushButton::clicked, action, [this, action] {
+        this->selectAll();
+        action->setEnabled(true);
+    });
+    connect(clear, &QPushButton::clicked, action, [this, action] {
+        clearSelection();
+        action->setEnabled(false);
+    });
+}
+
 QList<int> PickList::selectedRows() const
 {
     QList<int> rows;

@@ -18,6 +18,11 @@ public:
     // Rows of the selected items, in list order.
     QList<int> selectedRows() const;
     bool hasSelection() const { return !selectedItems().isEmpty(); }
+
+    // The usual buttons of a pick list: `selectAll` picks every item and
+    // enables `action`, `clear` picks none and disables it, and a click in
+    // the list enables it exactly while something is picked.
+    void bindButtons(QPushButton* selectAll, QPushButton* clear, QPushButton* action);
 };
 
 // A button of a pick list dialog: named, and not taking Enter as default.

@@ -24,7 +24,6 @@ PuzzlePickDialog::PuzzlePickDialog(const QString& caption, const QString& collec
 
 void PuzzlePickDialog::addButtons(QPushButton* action, QPushButton* close)
 {
-    m_action = action;
     auto* row = new QHBoxLayout;
     for (QPushButton* button : {m_selectAll, m_clear})
         row->addWidget(button);
@@ -33,15 +32,7 @@ void PuzzlePickDialog::addButtons(QPushButton* action, QPushButton* close)
     row->addWidget(close);
     m_layout->addLayout(row);
     action->setEnabled(false);
-    connect(m_list, &PickList::itemSelectionChanged, this, [this] { m_action->setEnabled(m_list->hasSelection()); });
-    connect(m_selectAll, &QPushButton::clicked, this, [this] {
-        m_list->selectAll();
-        m_action->setEnabled(true);
-    });
-    connect(m_clear, &QPushButton::clicked, this, [this] {
-        m_list->clearSelection();
-        m_action->setEnabled(false);
-    });
+    m_list->bindButtons(m_selectAll, m_clear, action);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 }
 

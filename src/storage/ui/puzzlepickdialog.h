@@ -33,5 +33,4 @@ private:
     PickList* m_list;
     QPushButton* m_selectAll;
     QPushButton* m_clear;
-    QPushButton* m_action = nullptr;
 };

@@ -39,15 +39,7 @@ TMyExport::TMyExport(Settings& settings, const WordEntries& rows, QWidget* paren
         if (m_modes->mode() == WordTextMode::WordsAndClues)
             rebuildList();
     });
-    connect(m_list, &PickList::itemSelectionChanged, this, &TMyExport::listClicked);
-    connect(selectAll, &QPushButton::clicked, this, [this] {
-        m_list->selectAll();
-        m_saveFile->setEnabled(true);
-    });
-    connect(clear, &QPushButton::clicked, this, [this] {
-        m_list->clearSelection();
-        m_saveFile->setEnabled(false);
-    });
+    m_list->bindButtons(selectAll, clear, m_saveFile);
     connect(selectUsed, &QPushButton::clicked, this, &TMyExport::SelectUsedClick);
     connect(m_saveFile, &QPushButton::clicked, this, &TMyExport::SaveFileClick);
     connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -69,8 +61,6 @@ void TMyExport::rebuildList()
     m_list->setEntries(texts);
     m_saveFile->setEnabled(false);
 }
-
-void TMyExport::listClicked() { m_saveFile->setEnabled(m_list->hasSelection()); }
 
 void TMyExport::SelectUsedClick()
 {

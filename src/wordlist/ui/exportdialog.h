@@ -23,7 +23,6 @@ public:
 
 private:
     void rebuildList();
-    void listClicked();
 
     Settings& m_settings;
     const WordEntries& m_rows;
