@@ -1,5 +1,6 @@
 #include "storage/ui/puzzlepickdialog.h"
 
+#include "app/messageservice.h"
 #include "app/ui/picklist.h"
 
 #include <QHBoxLayout>
@@ -7,8 +8,9 @@
 #include <QVBoxLayout>
 
 PuzzlePickDialog::PuzzlePickDialog(const QString& caption, const QString& collection, QWidget* parent)
-    : QDialog(parent), m_items(sortedPuzzleTitles(collection))
+    : QDialog(parent)
 {
+    runReportingIoErrors([&] { m_items = sortedPuzzleTitles(collection); });
     setWindowTitle(caption);
     m_layout = new QVBoxLayout(this);
     m_list = new PickList(QStringLiteral("PuzzleBox"), this);

@@ -18,7 +18,8 @@ public:
     PickList* PuzzleBox() const { return m_list; }
 
 protected:
-    // Lists the puzzles of `collection` (none when it cannot be opened).
+    // Lists the puzzles of `collection` (none when it cannot be opened; a
+    // read error is reported and leaves the list empty).
     PuzzlePickDialog(const QString& caption, const QString& collection, QWidget* parent);
 
     // Adds the action button and the closing button below the list.

@@ -239,7 +239,9 @@ QWidget* TWordList::buildWordArea()
     connect(m_phrase, &QPushButton::clicked, this, &TWordList::ChangePhraseClick);
     connect(m_import, &QPushButton::clicked, this, &TWordList::ImportClueClick);
     connect(m_export, &QPushButton::clicked, this, &TWordList::ExportClueClick);
-    new RowPasteFilter(m_grid, [this] { pasteRows(); });
+    // Words are locked in modify mode; a paste there stays in the cell.
+    if (!m_modify)
+        new RowPasteFilter(m_grid, [this] { pasteRows(); });
     return area;
 }
 
