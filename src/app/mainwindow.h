@@ -42,6 +42,8 @@ public:
     void PrintPuzzleClick();
     // The chosen puzzles, and their answer keys, printed or saved as one PDF.
     void PrintBookletClick();
+    void ImportPuzzlesClick();
+    void ExportPuzzlesClick();
 
     // Index of the current collection.
     void LoadInPuzzles();
@@ -79,6 +81,8 @@ private:
     void FormShow();
     void FormActivate();
     void FormClose();
+    // Offers to convert the data an earlier version left (last step of start-up).
+    void lookForEarlierVersionData();
 
     void buildClientArea();
     void buildMenus();

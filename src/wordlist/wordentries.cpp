@@ -43,6 +43,12 @@ void WordEntries::setRowText(int k, bool clue, const QByteArray& text)
         setWord(k, text);
 }
 
+void WordEntries::setPlaced(int k, bool placed)
+{
+    if (k >= 1 && k <= Rows)
+        m_rows[k - 1].placed = placed;
+}
+
 int WordEntries::GetWordCount() const
 {
     return static_cast<int>(std::count_if(m_rows.begin(), m_rows.end(),

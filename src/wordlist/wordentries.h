@@ -29,6 +29,7 @@ public:
     const Row& row(int k) const;
     void setWord(int k, const QByteArray& word);
     void setClue(int k, const QByteArray& clue);
+    void setPlaced(int k, bool placed);
 
     int rowCount() const override { return Rows; }
     QByteArray rowText(int k, bool clue) const override { return clue ? row(k).clue : row(k).word; }

@@ -6,21 +6,26 @@
 #include "base/paths.h"
 #include "pagelayout/ui/layoutthumbnailview.h"
 #include "pagelayout/ui/listpagesdialog.h"
-#include "shapes/shaperecord.h"
 #include "shapes/ui/shapelistbox.h"
 #include "spelling/ui/spellingcommands.h"
 #include "storage/collectionfile.h"
 #include "storage/settings.h"
+#include "storage/shaperecord.h"
 #include "widgets/dialoghelper.h"
 #include "wordlist/intchars.h"
 #include "wordlist/ui/arrowicons.h"
 #include "wordlist/ui/changephrasedialog.h"
+#include "wordlist/ui/exportdialog.h"
+#include "wordlist/ui/importdialog.h"
 #include "wordlist/ui/intcharsdialog.h"
 #include "wordlist/ui/limitedtextdelegate.h"
+#include "wordlist/ui/rowpastefilter.h"
+#include "wordlist/wordexchange.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -220,9 +225,9 @@ QWidget* TWordList::buildWordArea()
     row->addWidget(buildLayoutBox());
     row->addStretch();
 
-    // The text exchange of words arrives with its own windows; until then
-    // its buttons stay disabled. Spell Check and Thesaurus wait for showing.
-    for (QPushButton* b : {m_spell, m_thesaurus, m_import, m_export})
+    // Spell Check and Thesaurus wait for showing, which enables them by the
+    // language settings.
+    for (QPushButton* b : {m_spell, m_thesaurus})
         b->setEnabled(false);
 
     connect(m_delete, &QPushButton::clicked, this, &TWordList::DeleteClueClick);
@@ -232,6 +237,11 @@ QWidget* TWordList::buildWordArea()
     connect(m_phrase, &QPushButton::clicked, this, &TWordList::ChangePhraseClick);
     connect(m_spell, &QPushButton::clicked, this, &TWordList::SpellClueClick);
     connect(m_thesaurus, &QPushButton::clicked, this, &TWordList::ThesClick);
+    connect(m_import, &QPushButton::clicked, this, &TWordList::ImportClueClick);
+    connect(m_export, &QPushButton::clicked, this, &TWordList::ExportClueClick);
+    // Words are locked in modify mode; a paste there stays in the cell.
+    if (!m_modify)
+        new RowPasteFilter(m_grid, [this] { pasteRows(); });
     return area;
 }
 
@@ -402,8 +412,33 @@ WordEntries TWordList::entries() const
     for (int k = 1; k <= WordEntries::Rows; ++k) {
         result.setWord(k, unicodeToAnsi(cellText(m_grid, k, kColWord)));
         result.setClue(k, unicodeToAnsi(cellText(m_grid, k, kColClue)));
+        result.setPlaced(k, cellText(m_grid, k, kColUsed) == QLatin1String("x"));
     }
     return result;
+}
+
+void TWordList::setEntries(const WordEntries& rows)
+{
+    const QSignalBlocker blocker(m_grid);
+    for (int k = 1; k <= WordEntries::Rows; ++k) {
+        const QString word = ansiToUnicode(rows.row(k).word);
+        const QString clue = ansiToUnicode(rows.row(k).clue);
+        if (cellText(m_grid, k, kColWord) != word)
+            setCell(m_grid, k, kColWord, word, !m_modify);
+        if (cellText(m_grid, k, kColClue) != clue)
+            setCell(m_grid, k, kColClue, clue, true);
+    }
+}
+
+void TWordList::commitGridEdit()
+{
+    // Leaving the current cell commits and closes its editor; coming back
+    // opens a fresh one on what the grid now holds.
+    const int row = m_grid->currentRow();
+    const int column = m_grid->currentColumn();
+    m_grid->setCurrentIndex(QModelIndex());
+    if (row >= 0 && column >= 0)
+        m_grid->setCurrentCell(row, column);
 }
 
 void TWordList::SetValues()
@@ -564,6 +599,40 @@ void TWordList::ChangeLayoutClick()
 }
 
 void TWordList::ChangePhraseClick() { changeHiddenPhrase(this, m_session.context, record()); }
+
+void TWordList::ImportClueClick()
+{
+    commitGridEdit();
+    WordEntries rows = entries();
+    TImport dialog(settings(), rows, this);
+    if (showDialog(dialog, m_session.context) == QDialog::Accepted)
+        setEntries(rows);
+}
+
+void TWordList::ExportClueClick()
+{
+    commitGridEdit();
+    const WordEntries rows = entries();
+    TMyExport dialog(settings(), rows, this);
+    showDialog(dialog, m_session.context);
+}
+
+void TWordList::pasteRows()
+{
+    if (m_modify)
+        return;
+    const QList<WordAndClue> pasted =
+        pastedEntries(QApplication::clipboard()->text(), settings().create.sepChar);
+    const int startRow = std::max(1, m_grid->currentRow() + 1);
+    commitGridEdit();
+    WordEntries rows = entries();
+    const QList<int> targets = pasteTargetRows(rows, startRow, static_cast<int>(pasted.size()));
+    const int excess = static_cast<int>(pasted.size() - targets.size());
+    if (excess > 0 && !askYesNo(QStringLiteral("Warning"), tooManyWordsQuestion(excess)))
+        return;
+    fillRows(rows, targets, pasted);
+    setEntries(rows);
+}
 
 void TWordList::IntCharButtonClick() { showIntCharsDialog(this, m_session.context); }
 

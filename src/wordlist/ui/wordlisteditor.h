@@ -67,11 +67,17 @@ public:
     void ChangePhraseClick();
     void SpellClueClick();
     void ThesClick();
+    void ImportClueClick();
+    void ExportClueClick();
+    // Ctrl+V of several lines: fills empty rows from the current one on.
+    void pasteRows();
     // Types international character k (1..12) into the focused control.
     void typeInternationalCharacter(int k);
 
     // The grid contents as the editor sees them.
     WordEntries entries() const;
+    // Writes the words and clues of the rows into the grid.
+    void setEntries(const WordEntries& rows);
     int GetWordCount() const { return entries().GetWordCount(); }
     bool PuzzleChanged();
 
@@ -97,6 +103,9 @@ private:
     void enableLanguageButtons();
     // Shows the rows whose word or clue the edited entries changed.
     void showChangedEntries(const WordEntries& before, const WordEntries& after);
+    // Ends an open cell edit, keeping what was typed, so that the grid holds
+    // it before a command reads or writes the grid.
+    void commitGridEdit();
     Settings& settings() const { return m_session.context.settings; }
     PuzzleRecord& record() const { return m_session.puzzle.record; }
 
