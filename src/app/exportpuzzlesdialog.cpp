@@ -3,6 +3,7 @@
 #include "base/messageservice.h"
 #include "base/paths.h"
 #include "storage/puzzletransfer.h"
+#include "widgets/dialoghelper.h"
 #include "widgets/filechooser.h"
 #include "widgets/picklist.h"
 
@@ -13,8 +14,8 @@ TExportPuzzles::TExportPuzzles(const QString& currentCollection, QString& lastEx
       m_source(currentCollection), m_lastExportFile(lastExportFile)
 {
     setObjectName(QStringLiteral("ExportPuzzles"));
-    auto* saveFile = makePickButton(QStringLiteral("Save &File"), QStringLiteral("SaveFile"), this);
-    addButtons(saveFile, makePickButton(QStringLiteral("&Exit"), QStringLiteral("ExitButton"), this));
+    auto* saveFile = makeButton(QStringLiteral("Save &File"), QStringLiteral("SaveFile"), this);
+    addButtons(saveFile, makeButton(QStringLiteral("&Exit"), QStringLiteral("ExitButton"), this));
     connect(saveFile, &QPushButton::clicked, this, &TExportPuzzles::SaveFileClick);
 }
 
@@ -25,19 +26,13 @@ void TExportPuzzles::SaveFileClick()
         showError(kNoPuzzlesForExport);
         return;
     }
-    FileDialogRequest request;
-    request.kind = FileDialogRequest::Kind::Save;
-    request.title = QStringLiteral("Save Word Search Puzzles");
-    request.defaultExtension = QStringLiteral("QZ3");
-    request.filter = QStringLiteral("QMAZE Files (*.QZ3)|*.QZ3");
-    request.overwritePrompt = true;
-    request.initialPath = m_lastExportFile.isEmpty() ? startDirectory() : m_lastExportFile;
-    const QString target = chooseFile(this, request);
+    const QString target = chooseFileToSave(this, QStringLiteral("Save Word Search Puzzles"), QStringLiteral("QZ3"),
+                                            QStringLiteral("QMAZE Files (*.QZ3)|*.QZ3"), m_lastExportFile,
+                                            startDirectory());
     if (target.isEmpty()) {
         reject();
         return;
     }
-    m_lastExportFile = target;
     TransferResult result = TransferResult::Done;
     if (runReportingIoErrors([&] { result = exportPuzzles(m_source, target, records); })) {
         // Exporting onto the current file would destroy it; the user may

@@ -2,6 +2,7 @@
 
 #include "base/messageservice.h"
 #include "storage/puzzletransfer.h"
+#include "widgets/dialoghelper.h"
 #include "widgets/picklist.h"
 
 #include <QLabel>
@@ -16,8 +17,8 @@ TImportPuzzles::TImportPuzzles(const QString& source, const QString& currentColl
     auto* fileName = new QLabel(QStringLiteral("File Name: %1").arg(source), this);
     fileName->setObjectName(QStringLiteral("FileNameLabel"));
     m_layout->insertWidget(0, fileName);
-    auto* ok = makePickButton(QStringLiteral("&Ok"), QStringLiteral("OkButton"), this);
-    addButtons(ok, makePickButton(QStringLiteral("&Cancel"), QStringLiteral("CancelButton"), this));
+    auto* ok = makeButton(QStringLiteral("&Ok"), QStringLiteral("OkButton"), this);
+    addButtons(ok, makeButton(QStringLiteral("&Cancel"), QStringLiteral("CancelButton"), this));
     connect(ok, &QPushButton::clicked, this, &TImportPuzzles::OkClick);
 }
 

@@ -1,6 +1,7 @@
 #include "app/puzzlepickdialog.h"
 
 #include "base/messageservice.h"
+#include "widgets/dialoghelper.h"
 #include "widgets/picklist.h"
 
 #include <QHBoxLayout>
@@ -20,8 +21,8 @@ PuzzlePickDialog::PuzzlePickDialog(const QString& caption, const QString& collec
         titles.append(item.text);
     m_list->setEntries(titles);
     m_layout->addWidget(m_list, 1);
-    m_selectAll = makePickButton(QStringLiteral("&Select All"), QStringLiteral("SelectAll"), this);
-    m_clear = makePickButton(QStringLiteral("C&lear All"), QStringLiteral("ClearAll"), this);
+    m_selectAll = makeButton(QStringLiteral("&Select All"), QStringLiteral("SelectAll"), this);
+    m_clear = makeButton(QStringLiteral("C&lear All"), QStringLiteral("ClearAll"), this);
 }
 
 void PuzzlePickDialog::addButtons(QPushButton* action, QPushButton* close)
@@ -33,8 +34,7 @@ void PuzzlePickDialog::addButtons(QPushButton* action, QPushButton* close)
     row->addWidget(action);
     row->addWidget(close);
     m_layout->addLayout(row);
-    action->setEnabled(false);
-    m_list->bindButtons(m_selectAll, m_clear, action);
+    m_list->bindButtons(m_selectAll, m_clear, {action});
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 }
 

@@ -16,16 +16,6 @@
 
 namespace {
 
-QString chooseImportFile(QWidget* parent, const QString& remembered)
-{
-    FileDialogRequest request;
-    request.title = QStringLiteral("Import Puzzles");
-    request.defaultExtension = QStringLiteral("QZ3");
-    request.filter = QStringLiteral("QMAZE Files (*.QZ3)|*.QZ3|16 bit QMAZE Files (*.QZK)|*.QZK");
-    request.initialPath = remembered.isEmpty() ? startDirectory() : remembered;
-    return chooseFile(parent, request);
-}
-
 // Reads the .QZK file, converts its puzzle into `current` and appends it.
 PuzzleImportOutcome convertSinglePuzzleFile(const QString& path, const Settings& settings, PuzzleRecord& current)
 {
@@ -60,10 +50,11 @@ PuzzleImportOutcome convertSinglePuzzleFile(const QString& path, const Settings&
 PuzzleImportOutcome importPuzzles(QWidget* parent, const DialogContext& context, PuzzleRecord& current)
 {
     Settings& settings = context.settings;
-    const QString path = chooseImportFile(parent, settings.misc.lastImportPuzzleFile);
+    const QString path = chooseFileToOpen(parent, QStringLiteral("Import Puzzles"), QStringLiteral("QZ3"),
+                                          QStringLiteral("QMAZE Files (*.QZ3)|*.QZ3|16 bit QMAZE Files (*.QZK)|*.QZK"),
+                                          settings.misc.lastImportPuzzleFile, startDirectory());
     if (path.isEmpty())
         return {};
-    settings.misc.lastImportPuzzleFile = path;
     switch (classifyImportPath(path, settings.misc.lastGroup)) {
     case ImportChoice::SinglePuzzleFile:
         return convertSinglePuzzleFile(path, settings, current);

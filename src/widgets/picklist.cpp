@@ -17,16 +17,21 @@ void PickList::setEntries(const QList<QByteArray>& texts)
         addItem(ansiToUnicode(text));
 }
 
-void PickList::bindButtons(QPushButton* selectAll, QPushButton* clear, QPushButton* action)
+void PickList::bindButtons(QPushButton* selectAll, QPushButton* clear, const QList<QPushButton*>& actions)
 {
-    connect(this, &PickList::itemSelectionChanged, action, [this, action] { action->setEnabled(hasSelection()); });
-    connect(selectAll, &QPushButton::clicked, action, [this, action] {
+    const auto enableActions = [actions](bool on) {
+        for (QPushButton* action : actions)
+            action->setEnabled(on);
+    };
+    enableActions(hasSelection());
+    connect(this, &PickList::itemSelectionChanged, this, [this, enableActions] { enableActions(hasSelection()); });
+    connect(selectAll, &QPushButton::clicked, this, [this, enableActions] {
         this->selectAll();
-        action->setEnabled(true);
+        enableActions(true);
     });
-    connect(clear, &QPushButton::clicked, action, [this, action] {
+    connect(clear, &QPushButton::clicked, this, [this, enableActions] {
         clearSelection();
-        action->setEnabled(false);
+        enableActions(false);
     });
 }
 
@@ -39,10 +44,3 @@ QList<int> PickList::selectedRows() const
     return rows;
 }
 
-QPushButton* makePickButton(const QString& caption, const QString& name, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}

@@ -20,10 +20,8 @@ public:
     bool hasSelection() const { return !selectedItems().isEmpty(); }
 
     // The usual buttons of a pick list: `selectAll` picks every item and
-    // enables `action`, `clear` picks none and disables it, and a click in
-    // the list enables it exactly while something is picked.
-    void bindButtons(QPushButton* selectAll, QPushButton* clear, QPushButton* action);
+    // enables the actions, `clear` picks none and disables them, and a click
+    // in the list enables them exactly while something is picked (as they
+    // are from the start).
+    void bindButtons(QPushButton* selectAll, QPushButton* clear, const QList<QPushButton*>& actions);
 };
-
-// A button of a pick list dialog: named, and not taking Enter as default.
-QPushButton* makePickButton(const QString& caption, const QString& name, QWidget* parent);

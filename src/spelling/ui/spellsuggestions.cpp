@@ -10,18 +10,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-QPushButton* makeButton(const QString& caption, const QString& name, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
-} // namespace
-
 TSpellSuggestions::TSpellSuggestions(const QString& languageName, const DialogContext& context, QWidget* parent)
     : QDialog(parent), m_context(context)
 {

@@ -21,13 +21,6 @@ namespace {
 
 const QString kNoThesaurus = QStringLiteral("Could not find the Thesaurus file.");
 
-QPushButton* makeButton(const QString& caption, const QString& name, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
 
 QListWidget* makeList(const QString& name, QWidget* parent)
 {

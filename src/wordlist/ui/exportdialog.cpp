@@ -2,9 +2,10 @@
 
 #include "base/messageservice.h"
 #include "base/paths.h"
+#include "storage/settings.h"
+#include "widgets/dialoghelper.h"
 #include "widgets/filechooser.h"
 #include "widgets/picklist.h"
-#include "storage/settings.h"
 #include "wordlist/ui/wordtextdialogparts.h"
 #include "wordlist/ui/wordtextmodebox.h"
 #include "wordlist/wordtextfile.h"
@@ -23,11 +24,11 @@ TMyExport::TMyExport(Settings& settings, const WordEntries& rows, QWidget* paren
                                    QStringLiteral("Words &And Clues")},
                                   this);
     m_list = new PickList(QStringLiteral("ListBox1"), this);
-    auto* selectAll = makePickButton(QStringLiteral("&Select All"), QStringLiteral("SelectAll"), this);
-    auto* clear = makePickButton(QStringLiteral("C&lear"), QStringLiteral("Clear"), this);
-    auto* selectUsed = makePickButton(QStringLiteral("Select &Used"), QStringLiteral("SelectUsed"), this);
-    m_saveFile = makePickButton(QStringLiteral("Save &File"), QStringLiteral("SaveFile"), this);
-    auto* exitButton = makePickButton(QStringLiteral("&Exit"), QStringLiteral("ExitButton"), this);
+    auto* selectAll = makeButton(QStringLiteral("&Select All"), QStringLiteral("SelectAll"), this);
+    auto* clear = makeButton(QStringLiteral("C&lear"), QStringLiteral("Clear"), this);
+    auto* selectUsed = makeButton(QStringLiteral("Select &Used"), QStringLiteral("SelectUsed"), this);
+    m_saveFile = makeButton(QStringLiteral("Save &File"), QStringLiteral("SaveFile"), this);
+    auto* exitButton = makeButton(QStringLiteral("&Exit"), QStringLiteral("ExitButton"), this);
     layOutWordTextDialog(this, m_modes, m_list, {selectAll, clear, selectUsed, m_saveFile, exitButton});
 
     connect(m_modes, &WordTextModeBox::modeTicked, this, [this](WordTextMode mode) {
@@ -39,7 +40,7 @@ TMyExport::TMyExport(Settings& settings, const WordEntries& rows, QWidget* paren
         if (m_modes->mode() == WordTextMode::WordsAndClues)
             rebuildList();
     });
-    m_list->bindButtons(selectAll, clear, m_saveFile);
+    m_list->bindButtons(selectAll, clear, {m_saveFile});
     connect(selectUsed, &QPushButton::clicked, this, &TMyExport::SelectUsedClick);
     connect(m_saveFile, &QPushButton::clicked, this, &TMyExport::SaveFileClick);
     connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -83,18 +84,11 @@ void TMyExport::SaveFileClick()
         showError(QStringLiteral("No words/clues selected for output.  Please select the desired words/clues."));
         return;
     }
-    FileDialogRequest request;
-    request.kind = FileDialogRequest::Kind::Save;
-    request.title = QStringLiteral("Save Word/Clue List");
-    request.filter = QStringLiteral("text (*.txt)|*.TXT");
-    request.defaultExtension = QStringLiteral("txt");
-    request.overwritePrompt = true;
-    const QString& remembered = m_settings.misc.lastExportWordFile;
-    request.initialPath = remembered.isEmpty() ? startDirectory() : remembered;
-    const QString path = chooseFile(this, request);
+    const QString path = chooseFileToSave(this, QStringLiteral("Save Word/Clue List"), QStringLiteral("txt"),
+                                          QStringLiteral("text (*.txt)|*.TXT"), m_settings.misc.lastExportWordFile,
+                                          startDirectory());
     if (path.isEmpty())
         return;
-    m_settings.misc.lastExportWordFile = path;
     QList<QByteArray> lines;
     for (int row : rows)
         lines.append(m_items[row].text);

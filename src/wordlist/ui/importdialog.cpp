@@ -2,9 +2,10 @@
 
 #include "base/messageservice.h"
 #include "base/paths.h"
+#include "storage/settings.h"
+#include "widgets/dialoghelper.h"
 #include "widgets/filechooser.h"
 #include "widgets/picklist.h"
-#include "storage/settings.h"
 #include "wordlist/ui/wordtextdialogparts.h"
 #include "wordlist/ui/wordtextmodebox.h"
 #include "wordlist/wordexchange.h"
@@ -26,12 +27,12 @@ TImport::TImport(Settings& settings, WordEntries& rows, QWidget* parent)
                                    QStringLiteral("&As Words and Clues")},
                                   this);
     m_list = new PickList(QStringLiteral("ListBox1"), this);
-    auto* openFile = makePickButton(QStringLiteral("&Open File"), QStringLiteral("OpenFile"), this);
-    m_selectAll = makePickButton(QStringLiteral("Select &All"), QStringLiteral("SelectAll"), this);
-    m_clear = makePickButton(QStringLiteral("C&lear"), QStringLiteral("Clear"), this);
-    m_ok = makePickButton(QStringLiteral("&Ok"), QStringLiteral("Ok"), this);
-    auto* cancel = makePickButton(QStringLiteral("&Cancel"), QStringLiteral("Button1"), this);
-    auto* help = makePickButton(QStringLiteral("&Help"), QStringLiteral("HelpButton"), this);
+    auto* openFile = makeButton(QStringLiteral("&Open File"), QStringLiteral("OpenFile"), this);
+    m_selectAll = makeButton(QStringLiteral("Select &All"), QStringLiteral("SelectAll"), this);
+    m_clear = makeButton(QStringLiteral("C&lear"), QStringLiteral("Clear"), this);
+    m_ok = makeButton(QStringLiteral("&Ok"), QStringLiteral("Ok"), this);
+    auto* cancel = makeButton(QStringLiteral("&Cancel"), QStringLiteral("Button1"), this);
+    auto* help = makeButton(QStringLiteral("&Help"), QStringLiteral("HelpButton"), this);
     layOutWordTextDialog(this, m_modes, m_list, {openFile, m_selectAll, m_clear, m_ok, cancel, help});
 
     connect(m_modes, &WordTextModeBox::modeTicked, this,
@@ -55,16 +56,11 @@ TImport::TImport(Settings& settings, WordEntries& rows, QWidget* parent)
 
 void TImport::OpenFileClick()
 {
-    FileDialogRequest request;
-    request.title = QStringLiteral("Import Word/Clue List");
-    request.filter = QStringLiteral("text (*.txt)|*.TXT|all files (*.*)|*");
-    request.defaultExtension = QStringLiteral("txt");
-    const QString& remembered = m_settings.misc.lastImportWordFile;
-    request.initialPath = remembered.isEmpty() ? startDirectory() : remembered;
-    const QString path = chooseFile(this, request);
+    const QString path = chooseFileToOpen(this, QStringLiteral("Import Word/Clue List"), QStringLiteral("txt"),
+                                          QStringLiteral("text (*.txt)|*.TXT|all files (*.*)|*"),
+                                          m_settings.misc.lastImportWordFile, startDirectory());
     if (path.isEmpty())
         return;
-    m_settings.misc.lastImportWordFile = path;
     std::optional<QList<QByteArray>> entries;
     if (!runReportingIoErrors([&] { entries = readWordTextFile(path); }))
         return;

@@ -76,13 +76,6 @@ void setCell(QTableWidget* grid, int row, int column, const QString& text, bool 
     }
 }
 
-QPushButton* makeButton(const QString& caption, const QString& name, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
 
 } // namespace
 
