@@ -5,8 +5,8 @@
 #include "generate/generatepuzzles.h"
 #include "generate/gridbuilder.h"
 #include "generate/referencegridbuilder.h"
-#include "shapes/shaperecord.h"
 #include "storage/settings.h"
+#include "storage/shaperecord.h"
 #include "wordlist/badwordlist.h"
 
 #include <benchmark/benchmark.h>

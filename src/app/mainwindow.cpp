@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/mainclientarea.h"
+#include "app/puzzletransfercommands.h"
 #include "base/ansi.h"
 #include "base/messageservice.h"
 #include "base/paths.h"
@@ -14,8 +15,10 @@
 #include "report/ui/printersetup.h"
 #include "shapes/ui/shapesdialog.h"
 #include "spelling/languages.h"
+#include "spelling/ui/spellingcommands.h"
 #include "storage/collectionfile.h"
 #include "storage/configuration.h"
+#include "storage/earlierdata.h"
 #include "widgets/dialoghelper.h"
 #include "widgets/filechooser.h"
 #include "widgets/help.h"
@@ -96,13 +99,6 @@ void fillList(QListWidget* box, const QList<CollectionBrowser::Item>& items, int
         box->clearSelection();
 }
 
-// Commands whose windows the program does not have yet stay disabled.
-void markUnavailable(QAction* action)
-{
-    action->setEnabled(false);
-    action->setProperty("unavailable", true);
-}
-
 // Adds checkable language entries in the given order (names and actions are
 // indexed by language) and hands the language chosen to choose.
 void addLanguageEntries(QMenu* menu, const QString& objectPrefix, const QStringList& names, const QList<int>& order,
@@ -174,6 +170,16 @@ void TMainWin::FormCreate()
     m_colours256->setChecked(settings().reports.pixelFormat == 2);
 
     m_layout.save(m_client);
+    lookForEarlierVersionData();
+}
+
+void TMainWin::lookForEarlierVersionData()
+{
+    const int defaultLayout = settings().pageLayout.defaultPage;
+    const EarlierDataPlaces places = earlierDataPlaces(startDirectory(), programDirectory(), [defaultLayout] {
+        return newPuzzleLayout(layoutLibraryPath(), defaultLayout);
+    });
+    runReportingIoErrors([&] { lookForEarlierData(places, *m_state.currentPuzzle); });
 }
 
 void TMainWin::FormShow()
@@ -238,7 +244,12 @@ void TMainWin::resolveLanguages()
         m_thesaurusActions[language]->setEnabled(m_languages.thesaurusPresent(language));
     tickSpellingLanguage();
     tickThesaurusLanguage();
+    // Without a start-up language there are no user lexicons to maintain.
+    action(QStringLiteral("AddToDictionary"))->setEnabled(!m_userLexicons.include.isEmpty());
+    action(QStringLiteral("ExcludeFromDictionary"))->setEnabled(!m_userLexicons.exclude.isEmpty());
 }
+
+LanguageTools TMainWin::languageTools() const { return {m_languages, m_userLexicons, programDirectory()}; }
 
 void TMainWin::tickSpellingLanguage()
 {
@@ -339,10 +350,10 @@ void TMainWin::buildFileMenu()
     addCommand(file, QStringLiteral("DeletePuzzle"), QStringLiteral("&Delete Puzzle"),
                QKeySequence(QStringLiteral("Ctrl+D")), [this] { DeletePuzzle(); });
     file->addSeparator();
-    markUnavailable(addCommand(file, QStringLiteral("ImportPuzzles"), QStringLiteral("&Import Puzzles"),
-                               QKeySequence(QStringLiteral("Ctrl+I"))));
-    markUnavailable(addCommand(file, QStringLiteral("ExportPuzzles"), QStringLiteral("&Export Puzzles"),
-                               QKeySequence(QStringLiteral("Ctrl+E"))));
+    addCommand(file, QStringLiteral("ImportPuzzles"), QStringLiteral("&Import Puzzles"),
+               QKeySequence(QStringLiteral("Ctrl+I")), [this] { ImportPuzzlesClick(); });
+    addCommand(file, QStringLiteral("ExportPuzzles"), QStringLiteral("&Export Puzzles"),
+               QKeySequence(QStringLiteral("Ctrl+E")), [this] { ExportPuzzlesClick(); });
     file->addSeparator();
     addCommand(file, QStringLiteral("PrintPuzzle"), QStringLiteral("&Print Puzzle"),
                QKeySequence(QStringLiteral("Ctrl+P")), [this] { PrintPuzzleClick(); });
@@ -442,11 +453,12 @@ void TMainWin::addLanguageMenus(QMenu* options)
                            settings().misc.dictionary = language;
                            tickSpellingLanguage();
                        });
-    markUnavailable(addCommand(options, QStringLiteral("AddToDictionary"), QStringLiteral("&Add to Dictionary"),
-                               QKeySequence(QStringLiteral("Ctrl+T"))));
-    markUnavailable(addCommand(options, QStringLiteral("ExcludeFromDictionary"),
-                               QStringLiteral("&Exclude From Dictionary"), QKeySequence(QStringLiteral("Ctrl+U")),
-                               nullptr));
+    addCommand(options, QStringLiteral("AddToDictionary"), QStringLiteral("&Add to Dictionary"),
+               QKeySequence(QStringLiteral("Ctrl+T")),
+               [this] { maintainUserDictionary(this, UserDictionaryMode::Adding, dialogContext(), languageTools()); });
+    addCommand(options, QStringLiteral("ExcludeFromDictionary"), QStringLiteral("&Exclude From Dictionary"),
+               QKeySequence(QStringLiteral("Ctrl+U")),
+               [this] { maintainUserDictionary(this, UserDictionaryMode::Excluding, dialogContext(), languageTools()); });
     const QStringList thesaurusNames = {QString(), QStringLiteral("&American"), QStringLiteral("&British"),
                                         QStringLiteral("&Choose at Thesaurus Use Time")};
     addLanguageEntries(options->addMenu(QStringLiteral("&Thesaurus")), QStringLiteral("Thesaurus"), thesaurusNames,
@@ -568,10 +580,8 @@ void TMainWin::PuzzleBoxDblClick()
 void TMainWin::EnableDisable()
 {
     const bool selected = m_browser.hasSelectedPuzzle();
-    for (const char* name : {"ModifyPuzzle", "CopyPuzzle", "DeletePuzzle", "PrintPuzzle"}) {
-        QAction* a = action(QString::fromLatin1(name));
-        a->setEnabled(selected && !a->property("unavailable").toBool());
-    }
+    for (const char* name : {"ModifyPuzzle", "CopyPuzzle", "DeletePuzzle", "PrintPuzzle"})
+        action(QString::fromLatin1(name))->setEnabled(selected);
 }
 
 void TMainWin::updateCaption()
@@ -681,7 +691,9 @@ void TMainWin::NewPuzzleClick()
 
 void TMainWin::openWordListEditor(const QString& caption)
 {
-    if (!showWordListEditor(this, m_state.wordListSession(), caption, m_browser.index().categories))
+    WordListSession session = m_state.wordListSession();
+    session.languageTools = languageTools();
+    if (!showWordListEditor(this, session, caption, m_browser.index().categories))
         return;
     const PuzzleRecord& record = *m_state.currentPuzzle;
     selectAfterSave(record.Category.bytes(), record.Title.bytes());
@@ -742,6 +754,25 @@ void TMainWin::PrintBookletClick()
                          PrintOptions::fromSettings(settings().reports), settings().misc.lastExportPdfFile, this);
     showDialog(dialog, dialogContext());
 }
+
+void TMainWin::ImportPuzzlesClick()
+{
+    const PuzzleImportOutcome outcome = importPuzzles(this, dialogContext(), *m_state.currentPuzzle);
+    switch (outcome.kind) {
+    case PuzzleImportOutcome::Kind::Nothing:
+        return;
+    case PuzzleImportOutcome::Kind::Appended:
+        m_browser.setPendingSelectionForCurrentView();
+        LoadInPuzzles();
+        EnableDisable();
+        return;
+    case PuzzleImportOutcome::Kind::Converted:
+        selectAfterSave(outcome.category, outcome.title);
+        return;
+    }
+}
+
+void TMainWin::ExportPuzzlesClick() { exportPuzzlesFromCollection(this, dialogContext()); }
 
 // ---------------------------------------------------------------- screen size and fonts
 

@@ -2,7 +2,7 @@
 
 #include "app/layoutsnapshot.h"
 #include "app/programstate.h"
-#include "spelling/languages.h"
+#include "spelling/languagetools.h"
 #include "storage/collectionbrowser.h"
 
 #include <QMainWindow>
@@ -42,6 +42,8 @@ public:
     void PrintPuzzleClick();
     // The chosen puzzles, and their answer keys, printed or saved as one PDF.
     void PrintBookletClick();
+    void ImportPuzzlesClick();
+    void ExportPuzzlesClick();
 
     // Index of the current collection.
     void LoadInPuzzles();
@@ -67,6 +69,7 @@ public:
     QAction* action(const QString& objectName) const;
     const LanguageFiles& languageFiles() const { return m_languages; }
     const UserLexiconNames& userLexicons() const { return m_userLexicons; }
+    LanguageTools languageTools() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -78,6 +81,8 @@ private:
     void FormShow();
     void FormActivate();
     void FormClose();
+    // Offers to convert the data an earlier version left (last step of start-up).
+    void lookForEarlierVersionData();
 
     void buildClientArea();
     void buildMenus();

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "generate/candidateslots.h"
-#include "shapes/shaperecord.h"
 #include "storage/editedpuzzle.h"
 #include "storage/puzzlerecord.h"
 #include "storage/settings.h"
+#include "storage/shaperecord.h"
 #include "widgets/dialoghelper.h"
 
 #include <memory>

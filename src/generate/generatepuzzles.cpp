@@ -2,8 +2,8 @@
 
 #include "base/random.h"
 #include "generate/gridbuilder.h"
-#include "shapes/shaperecord.h"
 #include "storage/settings.h"
+#include "storage/shaperecord.h"
 #include "wordlist/badwordlist.h"
 #include "wordlist/offensivewordfilter.h"
 

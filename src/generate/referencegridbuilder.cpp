@@ -5,7 +5,7 @@
 #include "generate/candidateslots.h"
 #include "generate/placementrules.h"
 #include "generate/startcells.h"
-#include "shapes/shaperecord.h"
+#include "storage/shaperecord.h"
 #include "wordlist/offensivewordfilter.h"
 
 #include <utility>

@@ -226,10 +226,5 @@ qint64 PageLayoutList::lastRecordIndex() const
 
 QList<LayoutListEntry> puzzleTitleEntries(const QString& collectionPath)
 {
-    const CollectionIndex index = loadCollectionIndex(collectionPath);
-    QList<LayoutListEntry> entries;
-    for (const auto& entry : index.entries)
-        entries.append({entry.title, entry.recordIndex});
-    sortListItems(entries);
-    return entries;
+    return sortedPuzzleTitles(collectionPath);
 }

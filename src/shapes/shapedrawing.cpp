@@ -1,6 +1,6 @@
 #include "shapes/shapedrawing.h"
 
-#include "shapes/shaperecord.h"
+#include "storage/shaperecord.h"
 
 #include <QPainter>
 

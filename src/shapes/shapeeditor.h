@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shapes/shaperecord.h"
+#include "storage/shaperecord.h"
 
 #include <QPoint>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "shapes/shapeeditor.h"
-#include "shapes/shaperecord.h"
+#include "storage/shaperecord.h"
 
 #include <QList>
 #include <QString>

@@ -54,6 +54,17 @@ void CollectionBrowser::clear()
     m_selectedCategory = m_currentCategory = m_selectedPuzzle = -1;
 }
 
+QList<CollectionBrowser::Item> sortedPuzzleTitles(const QString& path)
+{
+    const CollectionIndex index = loadCollectionIndex(path);
+    QList<CollectionBrowser::Item> items;
+    items.reserve(index.entries.size());
+    for (const auto& entry : index.entries)
+        items.append({entry.title, entry.recordIndex});
+    sortListItems(items);
+    return items;
+}
+
 void CollectionBrowser::LoadInPuzzles(const QString& path)
 {
     clear();
@@ -105,6 +116,17 @@ void CollectionBrowser::setPendingSelectionForDeletion()
     if (m_puzzleItems.size() > 1 && m_selectedPuzzle >= 0)
         title = m_puzzleItems[m_selectedPuzzle == 0 ? 0 : m_selectedPuzzle - 1].text;
     setPendingSelection(selectedCategory(), title);
+}
+
+void CollectionBrowser::setPendingSelectionForCurrentView()
+{
+    const auto selectedOrFirst = [](const QList<Item>& items, int selected) {
+        if (items.isEmpty())
+            return QByteArray();
+        return items[selected >= 0 ? selected : 0].text;
+    };
+    setPendingSelection(selectedOrFirst(m_categoryItems, m_selectedCategory),
+                        selectedOrFirst(m_puzzleItems, m_selectedPuzzle));
 }
 
 void CollectionBrowser::selectPuzzleRow(int row)

@@ -36,6 +36,11 @@ public:
     // title itself when it was first; empty when it was the only one).
     void setPendingSelectionForDeletion();
 
+    // The pending selection an import leaves: the selected category and the
+    // selected puzzle (the first item of a list without a selection, empty
+    // for an empty list), so the rebuild keeps the view.
+    void setPendingSelectionForCurrentView();
+
     void clear();
 
     const CollectionIndex& index() const { return m_index; }
@@ -70,5 +75,8 @@ private:
 // Sorts list items by text, case-insensitively, as the program's sorted list
 // boxes do; equal texts keep their order.
 void sortListItems(QList<CollectionBrowser::Item>& items);
+// The titles of every record of a collection, sorted, each carrying its
+// record index. Empty when the file cannot be opened.
+QList<CollectionBrowser::Item> sortedPuzzleTitles(const QString& path);
 // Case-insensitive equality, as a list box string search compares.
 bool sameListText(const QByteArray& a, const QByteArray& b);

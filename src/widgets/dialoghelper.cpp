@@ -145,6 +145,14 @@ int showDialog(QDialog& dialog, const DialogContext& context)
     return dialog.exec();
 }
 
+QPushButton* makeButton(const QString& caption, const QString& name, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
 QHBoxLayout* okCancelRow(QDialog* dialog, QPushButton** ok)
 {
     *ok = new QPushButton(QStringLiteral("&Ok"), dialog);

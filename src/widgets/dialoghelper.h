@@ -1,6 +1,7 @@
 #pragma once
 
 class QDialog;
+class QString;
 class QWidget;
 struct Settings;
 
@@ -36,6 +37,10 @@ void centreOnScreen(QWidget* window);
 class QHBoxLayout;
 class QPushButton;
 QHBoxLayout* okCancelRow(QDialog* dialog, QPushButton** ok);
+
+// A push button named `name` that Enter does not press unless it has the
+// focus (it never becomes the default button by itself).
+QPushButton* makeButton(const QString& caption, const QString& name, QWidget* parent);
 
 // Fonts, scale and centring from the context, then exec().
 int showDialog(QDialog& dialog, const DialogContext& context);

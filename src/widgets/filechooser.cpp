@@ -67,3 +67,31 @@ QString chooseFile(QWidget* parent, const FileDialogRequest& request)
 }
 
 void setFileChooser(FileChooser chooser) { customChooser() = std::move(chooser); }
+
+namespace {
+
+QString chooseRememberedFile(QWidget* parent, FileDialogRequest request, QString& remembered,
+                             const QString& fallback)
+{
+    request.initialPath = remembered.isEmpty() ? fallback : remembered;
+    const QString path = chooseFile(parent, request);
+    if (!path.isEmpty())
+        remembered = path;
+    return path;
+}
+
+} // namespace
+
+QString chooseFileToOpen(QWidget* parent, const QString& title, const QString& extension, const QString& filter,
+                         QString& remembered, const QString& fallback)
+{
+    return chooseRememberedFile(parent, {FileDialogRequest::Kind::Open, title, extension, filter, {}, false},
+                                remembered, fallback);
+}
+
+QString chooseFileToSave(QWidget* parent, const QString& title, const QString& extension, const QString& filter,
+                         QString& remembered, const QString& fallback)
+{
+    return chooseRememberedFile(parent, {FileDialogRequest::Kind::Save, title, extension, filter, {}, true},
+                                remembered, fallback);
+}

@@ -24,5 +24,14 @@ using FileChooser = std::function<QString(QWidget* parent, const FileDialogReque
 // Shows the dialog; returns the chosen path, empty on Cancel.
 QString chooseFile(QWidget* parent, const FileDialogRequest& request);
 
+// The dialogs of commands that remember their last file: the dialog starts
+// from `remembered` (from `fallback` while nothing is remembered) and the
+// chosen file is remembered there; empty on Cancel, leaving `remembered` as
+// it was. A save dialog asks before it replaces a file.
+QString chooseFileToOpen(QWidget* parent, const QString& title, const QString& extension, const QString& filter,
+                         QString& remembered, const QString& fallback = QString());
+QString chooseFileToSave(QWidget* parent, const QString& title, const QString& extension, const QString& filter,
+                         QString& remembered, const QString& fallback = QString());
+
 // Replaces the dialog (tests); an empty function restores the real one.
 void setFileChooser(FileChooser chooser);

@@ -35,6 +35,20 @@ void WordEntries::setClue(int k, const QByteArray& clue)
         m_rows[k - 1].clue = clue;
 }
 
+void WordEntries::setRowText(int k, bool clue, const QByteArray& text)
+{
+    if (clue)
+        setClue(k, text);
+    else
+        setWord(k, text);
+}
+
+void WordEntries::setPlaced(int k, bool placed)
+{
+    if (k >= 1 && k <= Rows)
+        m_rows[k - 1].placed = placed;
+}
+
 int WordEntries::GetWordCount() const
 {
     return static_cast<int>(std::count_if(m_rows.begin(), m_rows.end(),

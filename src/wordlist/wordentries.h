@@ -1,5 +1,6 @@
 #pragma once
 
+#include "spelling/spellcheckrun.h"
 #include "storage/puzzlerecord.h"
 
 #include <QByteArray>
@@ -10,7 +11,8 @@
 
 // The rows of the word list editor: 330 entries of word, clue and the
 // "placed" marker, as the user sees them (untrimmed, possibly with gaps).
-class WordEntries {
+// A spell check run checks and changes their words and clues.
+class WordEntries : public SpellCheckRows {
 public:
     static constexpr int Rows = PuzzleRecord::MaxWords;
 
@@ -27,6 +29,11 @@ public:
     const Row& row(int k) const;
     void setWord(int k, const QByteArray& word);
     void setClue(int k, const QByteArray& clue);
+    void setPlaced(int k, bool placed);
+
+    int rowCount() const override { return Rows; }
+    QByteArray rowText(int k, bool clue) const override { return clue ? row(k).clue : row(k).word; }
+    void setRowText(int k, bool clue, const QByteArray& text) override;
 
     // Rows whose trimmed word is not empty.
     int GetWordCount() const;

@@ -3,8 +3,8 @@
 // The build passes the files of data/shapes/ sorted by name, so a file's
 // name decides its record index.
 
-#include "shapes/shaperecord.h"
 #include "shapes/shapetext.h"
+#include "storage/shaperecord.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -20,10 +20,10 @@
 #include "storage/settings.h"
 #include "wordlist/badwordlist.h"
 #include "wordlist/wordentries.h"
+#include "wordlist/wordexchange.h"
+#include "wordlist/wordtextfile.h"
 
-#include <QFile>
 #include <QRegularExpression>
-#include <QStringDecoder>
 
 #include <cstdio>
 #include <memory>
@@ -40,9 +40,13 @@ const QString kUsage = QStringLiteral(
     "appends it to the collection file (created when missing). The puzzle gets\n"
     "the default page layout of a new puzzle. Words that did not fit are listed\n"
     "on standard error; the puzzle is saved anyway.\n\n"
-    "WORDS.txt holds one word a line, optionally followed by a colon and its\n"
-    "clue (\"lion: the king of beasts\"); both are trimmed, empty words are\n"
-    "skipped, at most 330 words. UTF-8 or Windows-1252 text.\n\n"
+    "WORDS.txt holds one word a line, optionally followed by the separator and\n"
+    "its clue (\"lion: the king of beasts\"), as the word list editor's Import\n"
+    "reads words and clues: the separator is the \"Sep Char\" setting of\n"
+    "QMAZE3.INI in the current directory (\":\" by default); of each line 255\n"
+    "characters are read; word and clue are trimmed, lines without a word are\n"
+    "skipped, at most 330 words. UTF-8 (with or without byte-order mark) or\n"
+    "Windows-1252 text.\n\n"
     "Options:\n"
     "  --collection FILE     the collection file to append the puzzle to\n"
     "  --words FILE          the word list\n"
@@ -141,36 +145,22 @@ private:
     bool m_shown = false;
 };
 
-QString decodeText(const QByteArray& bytes)
+// Fills the editor's rows from the word file in file order, as the import
+// of words and clues reads it: one entry a line, split at the separator.
+std::optional<Failure> readWordFile(const QString& path, char separator, WordEntries& entries)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8.decode(bytes);
-    return utf8.hasError() ? ansiToUnicode(bytes) : text;
-}
-
-// Fills the editor's rows from the word file, one entry a line.
-std::optional<Failure> readWordFile(const QString& path, WordEntries& entries)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QList<QByteArray>> lines = readWordTextFile(path);
+    if (!lines)
         return Failure{QStringLiteral("cannot open the word list %1").arg(path)};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw IoError(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
-
     int row = 0;
-    for (QString line : decodeText(bytes).split(u'\n')) {
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        const QByteArray ansi = unicodeToAnsi(line);
-        const qsizetype colon = ansi.indexOf(':');
-        const QByteArray word = Trim(colon < 0 ? ansi : ansi.left(colon));
-        if (word.isEmpty())
+    for (const QByteArray& line : *lines) {
+        const WordAndClue entry = splitWordAndClue(line, separator);
+        if (entry.word.isEmpty())
             continue;
         if (++row > WordEntries::Rows)
             return Failure{QStringLiteral("%1 holds more than %2 words").arg(path).arg(WordEntries::Rows)};
-        entries.setWord(row, word);
-        entries.setClue(row, colon < 0 ? QByteArray() : Trim(ansi.mid(colon + 1)));
+        entries.setWord(row, entry.word);
+        entries.setClue(row, entry.clue);
     }
     return std::nullopt;
 }
@@ -350,8 +340,9 @@ std::optional<Failure> readRequest(const QmazeOptions& options, Request& request
 // page layout, the grid size of the shape and the editor's values.
 std::optional<Failure> preparePuzzle(const QmazeOptions& options, Request& request, PuzzleRecord& record)
 {
+    const Settings saved = loadSettingsFile(startFile(QString::fromLatin1(kConfigFile)), startDirectory());
     const auto entries = std::make_unique<WordEntries>();
-    if (auto failure = readWordFile(request.wordFile, *entries))
+    if (auto failure = readWordFile(request.wordFile, saved.create.sepChar, *entries))
         return failure;
     const QByteArray title = unicodeToAnsi(options.value(QStringLiteral("--title")));
     const QByteArray category = unicodeToAnsi(options.value(QStringLiteral("--category")));
@@ -361,7 +352,6 @@ std::optional<Failure> preparePuzzle(const QmazeOptions& options, Request& reque
     request.settings.attempts = attempts;
 
     resetToNewPuzzle(record);
-    const Settings saved = loadSettingsFile(startFile(QString::fromLatin1(kConfigFile)), startDirectory());
     record.PageLayout = newPuzzleLayout(layoutLibraryPath(), saved.pageLayout.defaultPage);
     record.GridCols = static_cast<std::int16_t>(request.shape.width());
     record.GridRows = static_cast<std::int16_t>(request.shape.height());

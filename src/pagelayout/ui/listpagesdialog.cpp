@@ -83,9 +83,7 @@ TListPages::~TListPages() = default;
 
 QPushButton* TListPages::addButton(const QString& name, const QString& caption, void (TListPages::*handler)())
 {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
+    auto* button = makeButton(caption, name, this);
     if (handler)
         connect(button, &QPushButton::clicked, this, handler);
     m_buttons[name] = button;

@@ -2,13 +2,15 @@
 
 #include "base/ansi.h"
 #include "base/messageservice.h"
-#include "widgets/filechooser.h"
 #include "render/booklet.h"
 #include "render/pageexport.h"
 #include "report/reportstream.h"
 #include "report/ui/fileprinter.h"
 #include "storage/collectionbrowser.h"
 #include "storage/collectionfile.h"
+#include "widgets/dialoghelper.h"
+#include "widgets/filechooser.h"
+#include "widgets/picklist.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -26,14 +28,6 @@ const QString kNothingPrinted = QStringLiteral("None of the chosen puzzles could
 const QString kPrintFailed = QStringLiteral("The printer could not start the print job.");
 const QString kDidNotFit = QStringLiteral("These puzzles did not fit their page layouts:\n%1");
 
-QPushButton* button(QWidget* parent, const QString& name, const QString& caption)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
 TPrintBooklet::TPrintBooklet(const QString& collection, const CollectionIndex& index,
@@ -48,28 +42,26 @@ TPrintBooklet::TPrintBooklet(const QString& collection, const CollectionIndex& i
     setWindowTitle(Caption);
     auto* layout = new QVBoxLayout(this);
     auto* label = new QLabel(QStringLiteral("&Puzzles"), this);
-    m_list = new QListWidget(this);
-    m_list->setObjectName(QStringLiteral("PuzzleBox"));
-    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list = new PickList(QStringLiteral("PuzzleBox"), this);
     m_list->setMinimumSize(320, 260);
     label->setBuddy(m_list);
     layout->addWidget(label);
     layout->addWidget(m_list, 1);
 
-    QList<CollectionBrowser::Item> items;
     for (const auto& entry : index.entries)
-        items.append({index.categories.value(entry.categoryPos) + ": " + entry.title, entry.recordIndex});
-    sortListItems(items);
+        m_items.append({index.categories.value(entry.categoryPos) + ": " + entry.title, entry.recordIndex});
+    sortListItems(m_items);
+    QList<QByteArray> texts;
+    for (const auto& item : m_items)
+        texts.append(item.text);
+    m_list->setEntries(texts);
     const QByteArray prefix = selectedCategory + ": ";
-    for (const auto& item : items) {
-        auto* row = new QListWidgetItem(ansiToUnicode(item.text), m_list);
-        row->setData(Qt::UserRole, item.tag);
-        row->setSelected(!selectedCategory.isEmpty() && item.text.startsWith(prefix));
-    }
+    for (int row = 0; row < m_items.size(); ++row)
+        m_list->item(row)->setSelected(!selectedCategory.isEmpty() && m_items[row].text.startsWith(prefix));
 
     auto* selection = new QHBoxLayout;
-    QPushButton* all = button(this, QStringLiteral("SelectAll"), QStringLiteral("&Select All"));
-    QPushButton* none = button(this, QStringLiteral("ClearAll"), QStringLiteral("C&lear All"));
+    QPushButton* all = makeButton(QStringLiteral("&Select All"), QStringLiteral("SelectAll"), this);
+    QPushButton* none = makeButton(QStringLiteral("C&lear All"), QStringLiteral("ClearAll"), this);
     selection->addWidget(all);
     selection->addWidget(none);
     selection->addStretch();
@@ -81,36 +73,25 @@ TPrintBooklet::TPrintBooklet(const QString& collection, const CollectionIndex& i
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    m_print = button(this, QStringLiteral("PrintButton"), QStringLiteral("&Print"));
-    m_pdf = button(this, QStringLiteral("PdfButton"), QStringLiteral("Save P&DF"));
-    QPushButton* cancel = button(this, QStringLiteral("CancelButton"), QStringLiteral("&Cancel"));
+    m_print = makeButton(QStringLiteral("&Print"), QStringLiteral("PrintButton"), this);
+    m_pdf = makeButton(QStringLiteral("Save P&DF"), QStringLiteral("PdfButton"), this);
+    QPushButton* cancel = makeButton(QStringLiteral("&Cancel"), QStringLiteral("CancelButton"), this);
     buttons->addWidget(m_print);
     buttons->addWidget(m_pdf);
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
 
-    connect(all, &QPushButton::clicked, m_list, &QListWidget::selectAll);
-    connect(none, &QPushButton::clicked, m_list, &QListWidget::clearSelection);
-    connect(m_list, &QListWidget::itemSelectionChanged, this, &TPrintBooklet::enableButtons);
+    m_list->bindButtons(all, none, {m_print, m_pdf});
     connect(m_print, &QPushButton::clicked, this, &TPrintBooklet::PrintClick);
     connect(m_pdf, &QPushButton::clicked, this, &TPrintBooklet::SavePdfClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    enableButtons();
-}
-
-void TPrintBooklet::enableButtons()
-{
-    const bool any = !m_list->selectedItems().isEmpty();
-    m_print->setEnabled(any);
-    m_pdf->setEnabled(any);
 }
 
 QList<qint64> TPrintBooklet::chosenPuzzles() const
 {
     QList<qint64> chosen;
-    for (int row = 0; row < m_list->count(); ++row)
-        if (m_list->item(row)->isSelected())
-            chosen << m_list->item(row)->data(Qt::UserRole).toLongLong();
+    for (int row : m_list->selectedRows())
+        chosen << m_items[row].tag;
     return chosen;
 }
 
@@ -162,17 +143,10 @@ void TPrintBooklet::PrintClick()
 
 void TPrintBooklet::SavePdfClick()
 {
-    FileDialogRequest request;
-    request.kind = FileDialogRequest::Kind::Save;
-    request.title = QStringLiteral("Save Booklet As PDF");
-    request.defaultExtension = QStringLiteral("PDF");
-    request.filter = QStringLiteral("Portable Document Format (*.PDF)|*.PDF");
-    request.initialPath = m_lastPdfFile;
-    request.overwritePrompt = true;
-    const QString path = chooseFile(this, request);
+    const QString path = chooseFileToSave(this, QStringLiteral("Save Booklet As PDF"), QStringLiteral("PDF"),
+                                          QStringLiteral("Portable Document Format (*.PDF)|*.PDF"), m_lastPdfFile);
     if (path.isEmpty())
         return;
-    m_lastPdfFile = path;
     BookletResult booklet;
     if (!make(booklet))
         return;

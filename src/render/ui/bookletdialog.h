@@ -1,12 +1,13 @@
 #pragma once
 
 #include "render/printoptions.h"
+#include "storage/collectionbrowser.h"
+#include "widgets/picklist.h"
 
 #include <QByteArray>
 #include <QDialog>
 
 class QCheckBox;
-class QListWidget;
 class QPushButton;
 struct BookletResult;
 struct CollectionIndex;
@@ -26,7 +27,7 @@ public:
     TPrintBooklet(const QString& collection, const CollectionIndex& index, const QByteArray& selectedCategory,
                   const PrintOptions& options, QString& lastPdfFile, QWidget* parent = nullptr);
 
-    QListWidget* PuzzleBox() const { return m_list; }
+    PickList* PuzzleBox() const { return m_list; }
     QCheckBox* AnswerKeysAfter() const { return m_keysAfter; }
     // The record indexes of the selected entries, in list order.
     QList<qint64> chosenPuzzles() const;
@@ -38,12 +39,12 @@ private:
     // Makes the booklet under a progress window; false when cancelled or
     // nothing could be printed (after saying why).
     bool make(BookletResult& result);
-    void enableButtons();
 
     QString m_collection;
     PrintOptions m_options;
     QString& m_lastPdfFile;
-    QListWidget* m_list;
+    QList<CollectionBrowser::Item> m_items; // "Category: Title" and record index, in list order
+    PickList* m_list;
     QCheckBox* m_keysAfter;
     QPushButton* m_print;
     QPushButton* m_pdf;

@@ -1,9 +1,9 @@
 #include "render/ui/htmldialog.h"
 
 #include "base/messageservice.h"
-#include "widgets/filechooser.h"
 #include "render/htmlpage.h"
 #include "storage/settings.h"
+#include "widgets/filechooser.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -180,17 +180,10 @@ void TMyHtml::FormShow()
 
 void TMyHtml::SaveButtonClick()
 {
-    FileDialogRequest request;
-    request.kind = FileDialogRequest::Kind::Save;
-    request.title = QStringLiteral("Save HTML Document");
-    request.defaultExtension = QStringLiteral("htm");
-    request.filter = QStringLiteral("html (*.htm)|*.htm");
-    request.initialPath = m_lastFile;
-    request.overwritePrompt = true;
-    const QString path = chooseFile(this, request);
+    const QString path = chooseFileToSave(this, QStringLiteral("Save HTML Document"), QStringLiteral("htm"),
+                                          QStringLiteral("html (*.htm)|*.htm"), m_lastFile);
     if (path.isEmpty())
         return;
-    m_lastFile = path;
     for (int block = 1; block <= 4; ++block)
         setting(block).text = memoToSetting(memo(block)->toPlainText());
     m_settings.webTitle = webTitle(m_title->text());

@@ -163,9 +163,7 @@ QLineEdit* TMyReport::addNumberEdit(const QString& name, int PrintOptions::*opti
 
 QPushButton* TMyReport::addButton(const QString& name, const QString& caption)
 {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
+    auto* button = makeButton(caption, name, this);
     m_controls[name] = button;
     return button;
 }

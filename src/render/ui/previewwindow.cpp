@@ -3,8 +3,8 @@
 #include "base/messageservice.h"
 #include "render/metafilepage.h"
 #include "render/pageexport.h"
-#include "render/printrun.h"
 #include "render/previewrules.h"
+#include "render/printrun.h"
 #include "render/ui/htmldialog.h"
 #include "render/ui/jpegfactordialog.h"
 #include "render/ui/metafiledialog.h"
@@ -392,25 +392,9 @@ void TMyPreview::PrintMultipleClick()
 
 // ---------------------------------------------------------------- exports
 
-QString TMyPreview::chooseExportFile(const QString& title, const QString& extension, const QString& filter,
-                                     QString& lastFile)
-{
-    FileDialogRequest request;
-    request.kind = FileDialogRequest::Kind::Save;
-    request.title = title;
-    request.defaultExtension = extension;
-    request.filter = filter;
-    request.initialPath = lastFile;
-    request.overwritePrompt = true;
-    const QString path = chooseFile(this, request);
-    if (!path.isEmpty())
-        lastFile = path;
-    return path;
-}
-
 void TMyPreview::BitmapExportClick()
 {
-    const QString path = chooseExportFile(QStringLiteral("Save Puzzle As Bitmap"), QStringLiteral("BMP"),
+    const QString path = chooseFileToSave(this, QStringLiteral("Save Puzzle As Bitmap"), QStringLiteral("BMP"),
                                           QStringLiteral("Bitmap (*.BMP)|*.BMP"), misc().lastExportBitmapFile);
     if (path.isEmpty())
         return;
@@ -420,7 +404,7 @@ void TMyPreview::BitmapExportClick()
 
 void TMyPreview::JpegExportClick()
 {
-    const QString path = chooseExportFile(QStringLiteral("Save Puzzle As JPeg"), QStringLiteral("JPG"),
+    const QString path = chooseFileToSave(this, QStringLiteral("Save Puzzle As JPeg"), QStringLiteral("JPG"),
                                           QStringLiteral("JPeg (*.JPG)|*.JPG"), misc().lastExportJpegFile);
     if (path.isEmpty())
         return;
@@ -430,7 +414,7 @@ void TMyPreview::JpegExportClick()
 void TMyPreview::PdfExportClick()
 {
     const QString path =
-        chooseExportFile(QStringLiteral("Save Puzzle As PDF"), QStringLiteral("PDF"),
+        chooseFileToSave(this, QStringLiteral("Save Puzzle As PDF"), QStringLiteral("PDF"),
                          QStringLiteral("Portable Document Format (*.PDF)|*.PDF"), misc().lastExportPdfFile);
     if (path.isEmpty())
         return;
@@ -440,7 +424,7 @@ void TMyPreview::PdfExportClick()
 
 void TMyPreview::SvgExportClick()
 {
-    const QString path = chooseExportFile(QStringLiteral("Save Puzzle As SVG"), QStringLiteral("SVG"),
+    const QString path = chooseFileToSave(this, QStringLiteral("Save Puzzle As SVG"), QStringLiteral("SVG"),
                                           QStringLiteral("Scalable Vector Graphics (*.SVG)|*.SVG"),
                                           misc().lastExportSvgFile);
     if (path.isEmpty())
@@ -453,9 +437,9 @@ void TMyPreview::MetafileExportClick(MetafileFormat format)
     if (!m_copy)
         return;
     const bool wmf = format == MetafileFormat::Wmf;
-    const QString path = wmf ? chooseExportFile(QStringLiteral("Save Puzzle As MetaFile"), QStringLiteral("WMF"),
+    const QString path = wmf ? chooseFileToSave(this, QStringLiteral("Save Puzzle As MetaFile"), QStringLiteral("WMF"),
                                                 QStringLiteral("Metafile (*.WMF)|*.WMF"), misc().lastExportWmfFile)
-                             : chooseExportFile(QStringLiteral("Save Puzzle As Enhanced MetaFile"),
+                             : chooseFileToSave(this, QStringLiteral("Save Puzzle As Enhanced MetaFile"),
                                                 QStringLiteral("EMF"), QStringLiteral("Enhanced Metafile (*.EMF)|*.EMF"),
                                                 misc().lastExportEmfFile);
     if (path.isEmpty())

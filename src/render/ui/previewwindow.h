@@ -97,9 +97,6 @@ private:
     bool printerFree();
     bool printCurrentPage(int copies);
     void reportPrintFailure(bool started);
-    // The save dialog of an export, starting from and remembering lastFile.
-    QString chooseExportFile(const QString& title, const QString& extension, const QString& filter,
-                             QString& lastFile);
     ReportSettings& reports() const;
     MiscSettings& misc() const;
     HtmlSettings& html() const;

@@ -3,6 +3,7 @@
 #include "base/messageservice.h"
 #include "shapes/shapelibrary.h"
 #include "shapes/ui/shapegridimage.h"
+#include "widgets/dialoghelper.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -118,10 +119,7 @@ TDoShapes::TDoShapes(ShapeEditorMode mode, const ShapeRecord& start, int recordI
 
 QPushButton* TDoShapes::addButton(const QString& caption, const QString& name)
 {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
+    return makeButton(caption, name, this);
 }
 
 void TDoShapes::showSize()

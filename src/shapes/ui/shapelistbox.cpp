@@ -60,9 +60,7 @@ ShapeListBox::ShapeListBox(ShapeListMode mode, ShapeListContext shapes, const Di
 
 QPushButton* ShapeListBox::addButton(const QString& caption, const QString& name)
 {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
+    auto* button = makeButton(caption, name, this);
     m_buttons.append(button);
     return button;
 }

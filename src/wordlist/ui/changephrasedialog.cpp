@@ -18,6 +18,7 @@ TChangeThePhrase::TChangeThePhrase(const PuzzleRecord& puzzle, QWidget* parent)
 {
     setObjectName(QStringLiteral("ChangeThePhrase"));
     setWindowTitle(QStringLiteral("Hidden Puzzle Phrase"));
+    resize(411, 103);
     auto* layout = new QVBoxLayout(this);
     auto* panel = new QFrame(this);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);

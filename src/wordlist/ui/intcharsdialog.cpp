@@ -17,6 +17,7 @@ TDoIntChars::TDoIntChars(std::array<QString, 12>& keys, QWidget* parent) : QDial
 {
     setObjectName(QStringLiteral("DoIntChars"));
     setWindowTitle(QStringLiteral("International Characters"));
+    resize(226, 316);
     auto* layout = new QVBoxLayout(this);
     auto* frame = new QFrame(this);
     frame->setFrameStyle(QFrame::Panel | QFrame::Raised);

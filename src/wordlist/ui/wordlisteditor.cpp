@@ -7,19 +7,25 @@
 #include "pagelayout/ui/layoutthumbnailview.h"
 #include "pagelayout/ui/listpagesdialog.h"
 #include "shapes/ui/shapelistbox.h"
-#include "shapes/shaperecord.h"
+#include "spelling/ui/spellingcommands.h"
 #include "storage/collectionfile.h"
 #include "storage/settings.h"
+#include "storage/shaperecord.h"
 #include "widgets/dialoghelper.h"
 #include "wordlist/intchars.h"
 #include "wordlist/ui/arrowicons.h"
 #include "wordlist/ui/changephrasedialog.h"
+#include "wordlist/ui/exportdialog.h"
+#include "wordlist/ui/importdialog.h"
 #include "wordlist/ui/intcharsdialog.h"
 #include "wordlist/ui/limitedtextdelegate.h"
+#include "wordlist/ui/rowpastefilter.h"
+#include "wordlist/wordexchange.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -70,13 +76,6 @@ void setCell(QTableWidget* grid, int row, int column, const QString& text, bool 
     }
 }
 
-QPushButton* makeButton(const QString& caption, const QString& name, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
 
 } // namespace
 
@@ -219,9 +218,9 @@ QWidget* TWordList::buildWordArea()
     row->addWidget(buildLayoutBox());
     row->addStretch();
 
-    // Spell checking, thesaurus and the text exchange of words arrive with
-    // their own windows; until then their buttons stay disabled.
-    for (QPushButton* b : {m_spell, m_thesaurus, m_import, m_export})
+    // Spell Check and Thesaurus wait for showing, which enables them by the
+    // language settings.
+    for (QPushButton* b : {m_spell, m_thesaurus})
         b->setEnabled(false);
 
     connect(m_delete, &QPushButton::clicked, this, &TWordList::DeleteClueClick);
@@ -229,6 +228,13 @@ QWidget* TWordList::buildWordArea()
     connect(m_useClues, &QCheckBox::clicked, this, &TWordList::UseCluesClick);
     connect(m_intChars, &QPushButton::clicked, this, &TWordList::IntCharButtonClick);
     connect(m_phrase, &QPushButton::clicked, this, &TWordList::ChangePhraseClick);
+    connect(m_spell, &QPushButton::clicked, this, &TWordList::SpellClueClick);
+    connect(m_thesaurus, &QPushButton::clicked, this, &TWordList::ThesClick);
+    connect(m_import, &QPushButton::clicked, this, &TWordList::ImportClueClick);
+    connect(m_export, &QPushButton::clicked, this, &TWordList::ExportClueClick);
+    // Words are locked in modify mode; a paste there stays in the cell.
+    if (!m_modify)
+        new RowPasteFilter(m_grid, [this] { pasteRows(); });
     return area;
 }
 
@@ -349,6 +355,7 @@ void TWordList::FormShow()
         m_phrase->hide();
         m_save->hide();
     }
+    enableLanguageButtons();
 }
 
 void TWordList::lockForModify()
@@ -398,8 +405,33 @@ WordEntries TWordList::entries() const
     for (int k = 1; k <= WordEntries::Rows; ++k) {
         result.setWord(k, unicodeToAnsi(cellText(m_grid, k, kColWord)));
         result.setClue(k, unicodeToAnsi(cellText(m_grid, k, kColClue)));
+        result.setPlaced(k, cellText(m_grid, k, kColUsed) == QLatin1String("x"));
     }
     return result;
+}
+
+void TWordList::setEntries(const WordEntries& rows)
+{
+    const QSignalBlocker blocker(m_grid);
+    for (int k = 1; k <= WordEntries::Rows; ++k) {
+        const QString word = ansiToUnicode(rows.row(k).word);
+        const QString clue = ansiToUnicode(rows.row(k).clue);
+        if (cellText(m_grid, k, kColWord) != word)
+            setCell(m_grid, k, kColWord, word, !m_modify);
+        if (cellText(m_grid, k, kColClue) != clue)
+            setCell(m_grid, k, kColClue, clue, true);
+    }
+}
+
+void TWordList::commitGridEdit()
+{
+    // Leaving the current cell commits and closes its editor; coming back
+    // opens a fresh one on what the grid now holds.
+    const int row = m_grid->currentRow();
+    const int column = m_grid->currentColumn();
+    m_grid->setCurrentIndex(QModelIndex());
+    if (row >= 0 && column >= 0)
+        m_grid->setCurrentCell(row, column);
 }
 
 void TWordList::SetValues()
@@ -541,6 +573,7 @@ void TWordList::UseCluesClick()
         if (!on)
             record().clue(k).assign(unicodeToAnsi(cellText(m_grid, k, kColClue)));
     }
+    enableLanguageButtons();
     AdjustWordClues();
 }
 
@@ -559,6 +592,40 @@ void TWordList::ChangeLayoutClick()
 }
 
 void TWordList::ChangePhraseClick() { changeHiddenPhrase(this, m_session.context, record()); }
+
+void TWordList::ImportClueClick()
+{
+    commitGridEdit();
+    WordEntries rows = entries();
+    TImport dialog(settings(), rows, this);
+    if (showDialog(dialog, m_session.context) == QDialog::Accepted)
+        setEntries(rows);
+}
+
+void TWordList::ExportClueClick()
+{
+    commitGridEdit();
+    const WordEntries rows = entries();
+    TMyExport dialog(settings(), rows, this);
+    showDialog(dialog, m_session.context);
+}
+
+void TWordList::pasteRows()
+{
+    if (m_modify)
+        return;
+    const QList<WordAndClue> pasted =
+        pastedEntries(QApplication::clipboard()->text(), settings().create.sepChar);
+    const int startRow = std::max(1, m_grid->currentRow() + 1);
+    commitGridEdit();
+    WordEntries rows = entries();
+    const QList<int> targets = pasteTargetRows(rows, startRow, static_cast<int>(pasted.size()));
+    const int excess = static_cast<int>(pasted.size() - targets.size());
+    if (excess > 0 && !askYesNo(QStringLiteral("Warning"), tooManyWordsQuestion(excess)))
+        return;
+    fillRows(rows, targets, pasted);
+    setEntries(rows);
+}
 
 void TWordList::IntCharButtonClick() { showIntCharsDialog(this, m_session.context); }
 
@@ -579,6 +646,47 @@ void TWordList::typeInternationalCharacter(int k)
     }
     if (auto* edit = qobject_cast<QLineEdit*>(focus))
         edit->insert(QString(*ch));
+}
+
+// ---------------------------------------------------------------- spelling and thesaurus
+
+// Spell Check works on the words of a new puzzle and on the clues, so it is
+// off in modify mode while the clues are hidden; a synonym becomes a clue,
+// so Thesaurus needs the clue column.
+void TWordList::enableLanguageButtons()
+{
+    const bool clues = m_useClues->isChecked();
+    m_spell->setEnabled((clues || !m_modify) && m_session.languageTools.spellingAvailable(settings().misc.dictionary));
+    m_thesaurus->setEnabled(clues && m_session.languageTools.thesaurusAvailable(settings().misc.thesaurus));
+}
+
+void TWordList::SpellClueClick()
+{
+    const WordEntries before = entries();
+    WordEntries checked = before;
+    spellCheckRows(this, checked, !m_modify, m_session.context, m_session.languageTools,
+                   [&] { showChangedEntries(before, checked); });
+}
+
+void TWordList::ThesClick()
+{
+    const int row = m_grid->currentRow() + 1;
+    if (row < 1)
+        return;
+    const QString word = ansiToUnicode(Trim(entries().row(row).word));
+    if (const auto synonym = lookUpSynonym(this, word, m_session.context, m_session.languageTools))
+        m_grid->item(row - 1, kColClue)->setText(*synonym);
+}
+
+void TWordList::showChangedEntries(const WordEntries& before, const WordEntries& after)
+{
+    const QSignalBlocker blocker(m_grid);
+    for (int k = 1; k <= WordEntries::Rows; ++k) {
+        if (after.row(k).word != before.row(k).word)
+            m_grid->item(k - 1, kColWord)->setText(ansiToUnicode(after.row(k).word));
+        if (after.row(k).clue != before.row(k).clue)
+            m_grid->item(k - 1, kColClue)->setText(ansiToUnicode(after.row(k).clue));
+    }
 }
 
 bool showWordListEditor(QWidget* parent, const WordListSession& session, const QString& caption,

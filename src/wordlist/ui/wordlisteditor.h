@@ -1,5 +1,6 @@
 #pragma once
 
+#include "spelling/languagetools.h"
 #include "storage/editedpuzzle.h"
 #include "widgets/dialoghelper.h"
 #include "wordlist/wordentries.h"
@@ -32,6 +33,9 @@ struct WordListSession {
     // Create: runs the generation on the puzzle and then the candidate
     // review; true when the review saved the puzzle.
     std::function<bool(QWidget* parent)> createPuzzles;
+    // The dictionaries, thesauri and user lexicons that "&Spell Check" and
+    // "&Thesaurus" use; without them both stay disabled.
+    LanguageTools languageTools = {};
 };
 
 // "Word List Input": title, category, up to 330 words and clues, bonus
@@ -61,11 +65,19 @@ public:
     void ChangeLayoutClick();
     void IntCharButtonClick();
     void ChangePhraseClick();
+    void SpellClueClick();
+    void ThesClick();
+    void ImportClueClick();
+    void ExportClueClick();
+    // Ctrl+V of several lines: fills empty rows from the current one on.
+    void pasteRows();
     // Types international character k (1..12) into the focused control.
     void typeInternationalCharacter(int k);
 
     // The grid contents as the editor sees them.
     WordEntries entries() const;
+    // Writes the words and clues of the rows into the grid.
+    void setEntries(const WordEntries& rows);
     int GetWordCount() const { return entries().GetWordCount(); }
     bool PuzzleChanged();
 
@@ -88,6 +100,12 @@ private:
     void drawLayoutThumbnail();
     void lockForModify();
     void setDirection(int direction, bool on);
+    void enableLanguageButtons();
+    // Shows the rows whose word or clue the edited entries changed.
+    void showChangedEntries(const WordEntries& before, const WordEntries& after);
+    // Ends an open cell edit, keeping what was typed, so that the grid holds
+    // it before a command reads or writes the grid.
+    void commitGridEdit();
     Settings& settings() const { return m_session.context.settings; }
     PuzzleRecord& record() const { return m_session.puzzle.record; }
 

@@ -2,9 +2,9 @@
 
 #include "base/random.h"
 #include "generate/generatepuzzles.h"
-#include "shapes/shaperecord.h"
 #include "storage/puzzlerecord.h"
 #include "storage/settings.h"
+#include "storage/shaperecord.h"
 #include "wordlist/badwordlist.h"
 
 #include <QByteArray>

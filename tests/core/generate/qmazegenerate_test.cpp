@@ -143,6 +143,22 @@ TEST_F(QmazeGenerate, RefusesWhatCreateRefusesWithItsMessages)
     }
 }
 
+TEST_F(QmazeGenerate, ReadsWordsAsTheEditorsImportWithTheConfiguredSeparator)
+{
+    TestFolders::writeFile(m_folders.startDir() + QStringLiteral("/QMAZE3.INI"), "[Create Options]\r\nSep Char=;\r\n");
+    const QString words = writeWords("\xEF\xBB\xBF" "caf\xC3\xA9 ; hot: or cold\nmilk");
+    const QmazeRun run =
+        runQmaze(generate(words, {QStringLiteral("--shape"), QStringLiteral("10x10")}), shippedProgramDir(),
+                 m_folders.startDir());
+    ASSERT_EQ(run.exitCode, 0) << qPrintable(run.err);
+    const auto record = readBack();
+    ASSERT_EQ(record->wordCount(), 2);
+    const int cafe = record->word(1).bytes() == "caf\xE9" ? 1 : 2;
+    EXPECT_EQ(record->word(cafe).bytes(), "caf\xE9");
+    EXPECT_EQ(record->clue(cafe).bytes(), "hot: or cold");
+    EXPECT_EQ(record->word(3 - cafe).bytes(), "milk");
+}
+
 TEST_F(QmazeGenerate, ListsWordsThatDidNotFitAndSavesAnyway)
 {
     // Five rows, words that share no letter, all running right: one is left over.

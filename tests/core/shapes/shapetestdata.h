@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shapes/shaperecord.h"
 #include "shapes/shapetext.h"
+#include "storage/shaperecord.h"
 
 #include <QByteArray>
 #include <QStringList>

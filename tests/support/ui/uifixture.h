@@ -28,4 +28,16 @@ struct UiFixture {
     }
 
     DialogContext context() { return state.dialogContext(); }
+
+    // Answers every file dialog with path (empty: Cancel) and records what
+    // it asked in fileRequests, as "title|extension|filter|initial path".
+    void answerFilesWith(const QString& path)
+    {
+        setFileChooser([this, path](QWidget*, const FileDialogRequest& request) {
+            fileRequests << request.title + u'|' + request.defaultExtension + u'|' + request.filter + u'|'
+                                + request.initialPath;
+            return path;
+        });
+    }
+    QStringList fileRequests;
 };

@@ -36,7 +36,6 @@ class ExportsTest : public QObject {
 private:
     std::unique_ptr<UiFixture> m_ui;
     std::unique_ptr<PrintCopy> m_copy;
-    QStringList m_requests;
 
     // A rendered page with a title and a grid, and a bitmap object when asked.
     std::unique_ptr<TMyPreview> openPreview(bool withBitmap)
@@ -61,15 +60,6 @@ private:
         return preview;
     }
 
-    void answerFilesWith(const QString& path)
-    {
-        setFileChooser([this, path](QWidget*, const FileDialogRequest& request) {
-            m_requests << request.title + u'|' + request.defaultExtension + u'|' + request.filter + u'|'
-                              + request.initialPath;
-            return path;
-        });
-    }
-
     // Waits for "Metafile Creation" to finish and closes it with Enter on Ok.
     static ModalDriver::Step closeWhenCreated(QString* label)
     {
@@ -83,11 +73,7 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        m_ui = std::make_unique<UiFixture>();
-        m_requests.clear();
-    }
+    void init() { m_ui = std::make_unique<UiFixture>(); }
     void cleanup() { m_ui.reset(); }
 
     void metafileExportWarnsOfBitmapsWritesTheFileAndRemembersItsName()
@@ -95,12 +81,12 @@ private slots:
         auto preview = openPreview(true);
         const QString wmf = m_ui->folders.path(QStringLiteral("page.WMF"));
         m_ui->state.settings.misc.lastExportWmfFile = QStringLiteral("/old/last.WMF");
-        answerFilesWith(wmf);
+        m_ui->answerFilesWith(wmf);
         QString label;
         ModalDriver script({closeWhenCreated(&label)});
         preview->speedButton(QStringLiteral("SpeedMeta"))->click();
         QVERIFY(script.finished());
-        QCOMPARE(m_requests.last(), QStringLiteral("Save Puzzle As MetaFile|WMF|Metafile (*.WMF)|*.WMF|/old/last.WMF"));
+        QCOMPARE(m_ui->fileRequests.last(), QStringLiteral("Save Puzzle As MetaFile|WMF|Metafile (*.WMF)|*.WMF|/old/last.WMF"));
         QCOMPARE(m_ui->state.settings.misc.lastExportWmfFile, wmf);
         QCOMPARE(m_ui->messages.shown.size(), 1);
         QCOMPARE(m_ui->messages.lastCaption(), QStringLiteral("Warning"));
@@ -115,18 +101,18 @@ private slots:
         m_ui->messages.clear();
         preview = openPreview(false);
         const QString emf = m_ui->folders.path(QStringLiteral("page.EMF"));
-        answerFilesWith(emf);
+        m_ui->answerFilesWith(emf);
         ModalDriver again({closeWhenCreated(&label)});
         preview->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(preview.get()));
         QTest::keyClick(preview.get(), Qt::Key_E, Qt::ControlModifier);
         QVERIFY(again.finished());
-        QCOMPARE(m_requests.last().section(u'|', 0, 0), QStringLiteral("Save Puzzle As Enhanced MetaFile"));
+        QCOMPARE(m_ui->fileRequests.last().section(u'|', 0, 0), QStringLiteral("Save Puzzle As Enhanced MetaFile"));
         QVERIFY(m_ui->messages.shown.isEmpty());
         QVERIFY(readEmf(TestFolders::readFile(emf)).ok);
 
         // A file that cannot be written is reported, and the window says so.
-        answerFilesWith(m_ui->folders.path(QStringLiteral("missing/page.EMF")));
+        m_ui->answerFilesWith(m_ui->folders.path(QStringLiteral("missing/page.EMF")));
         ModalDriver failing({closeWhenCreated(&label)});
         preview->action(QStringLiteral("ExportEmf"))->trigger();
         QCOMPARE(m_ui->messages.lastCaption(), QStringLiteral("Error"));
@@ -145,7 +131,7 @@ private slots:
     {
         auto preview = openPreview(false);
         const QString page = m_ui->folders.path(QStringLiteral("PAGE.htm"));
-        answerFilesWith(page);
+        m_ui->answerFilesWith(page);
         HtmlSettings& html = m_ui->state.settings.html;
         ModalDriver script({{QStringLiteral("MyHtml"), [](QWidget* window) {
                                  auto* memo = window->findChild<QPlainTextEdit*>(QStringLiteral("Head1"));
@@ -168,7 +154,7 @@ private slots:
                              }}});
         preview->speedButton(QStringLiteral("SpeedHTML"))->click();
         QVERIFY(script.finished());
-        QCOMPARE(m_requests.last(), QStringLiteral("Save HTML Document|htm|html (*.htm)|*.htm|"));
+        QCOMPARE(m_ui->fileRequests.last(), QStringLiteral("Save HTML Document|htm|html (*.htm)|*.htm|"));
         QCOMPARE(m_ui->state.settings.misc.lastExportHtmlFile, page);
         QCOMPARE(html.firstHeader.text, QStringLiteral("Fish & <Chips>\r\nLine two"));
         QCOMPARE(html.firstHeader.fontSize, 7);
@@ -186,7 +172,7 @@ private slots:
     {
         auto preview = openPreview(false);
         HtmlSettings& html = m_ui->state.settings.html;
-        answerFilesWith(m_ui->folders.path(QStringLiteral("missing/PAGE.htm")));
+        m_ui->answerFilesWith(m_ui->folders.path(QStringLiteral("missing/PAGE.htm")));
         bool stayedOpen = false;
         ModalDriver script({{QStringLiteral("MyHtml"), [&](QWidget* window) {
                                  QTest::keyClick(window->findChild<QCheckBox*>(QStringLiteral("Head2Bold")),
@@ -212,7 +198,7 @@ private slots:
         const QString sample = m_ui->folders.startDir() + "/SAMPLE.QZ3";
         QVERIFY(QFile::copy(QStringLiteral(QM_PROGRAM_DIR "/SAMPLE.QZ3"), sample));
         const QString pdf = m_ui->folders.path(QStringLiteral("booklet.pdf"));
-        answerFilesWith(pdf);
+        m_ui->answerFilesWith(pdf);
         TMainWin::setAssumedScreenSize(QSize(1280, 1024));
         TMainWin window;
         window.show();
@@ -233,7 +219,7 @@ private slots:
         QTest::keyClick(&window, Qt::Key_B, Qt::ControlModifier);
         QVERIFY(script.finished());
         QCOMPARE(selected, 3);
-        QCOMPARE(m_requests.last().section(u'|', 0, 0), QStringLiteral("Save Booklet As PDF"));
+        QCOMPARE(m_ui->fileRequests.last().section(u'|', 0, 0), QStringLiteral("Save Booklet As PDF"));
         const QString text = pdfText(pdf);
         const qsizetype halloween = text.indexOf(QStringLiteral("Answer Key: Halloween Night"));
         const qsizetype thanksgiving = text.indexOf(QStringLiteral("Answer Key: Thanksgiving Feast"));

@@ -33,7 +33,6 @@ class PreviewWindowTest : public QObject {
 private:
     std::unique_ptr<UiFixture> m_ui;
     std::unique_ptr<QPrinter> m_printer;
-    QStringList m_requests;
 
     std::unique_ptr<TMyPreview> openPreview()
     {
@@ -43,16 +42,6 @@ private:
         return preview;
     }
 
-    // Answers every save dialog with the given file (empty: Cancel).
-    void answerFilesWith(const QString& path)
-    {
-        setFileChooser([this, path](QWidget*, const FileDialogRequest& request) {
-            m_requests << request.title + u'|' + request.defaultExtension + u'|' + request.filter + u'|'
-                              + request.initialPath;
-            return path;
-        });
-    }
-
 private slots:
     void init()
     {
@@ -60,7 +49,6 @@ private slots:
         m_printer = std::make_unique<QPrinter>();
         m_printer->setOutputFormat(QPrinter::PdfFormat);
         m_printer->setOutputFileName(m_ui->folders.path(QStringLiteral("printed.pdf")));
-        m_requests.clear();
     }
     void cleanup()
     {
@@ -152,15 +140,15 @@ private slots:
         auto preview = openPreview();
         const QString file = m_ui->folders.path(QStringLiteral("page.BMP"));
         m_ui->state.settings.misc.lastExportBitmapFile = QStringLiteral("/old/last.BMP");
-        answerFilesWith(QString());
+        m_ui->answerFilesWith(QString());
         preview->speedButton(QStringLiteral("SpeedBitmap"))->click();
         QVERIFY(!QFile::exists(file));
         QCOMPARE(m_ui->state.settings.misc.lastExportBitmapFile, QStringLiteral("/old/last.BMP"));
 
-        answerFilesWith(file);
+        m_ui->answerFilesWith(file);
         preview->setZoom(50);
         preview->action(QStringLiteral("ExportBitmap"))->trigger();
-        QCOMPARE(m_requests.last(),
+        QCOMPARE(m_ui->fileRequests.last(),
                  QStringLiteral("Save Puzzle As Bitmap|BMP|Bitmap (*.BMP)|*.BMP|/old/last.BMP"));
         QCOMPARE(m_ui->state.settings.misc.lastExportBitmapFile, file);
         const QImage image(file);
@@ -174,7 +162,7 @@ private slots:
         m_ui->state.settings.reports.pixelFormat = 2;
         auto preview = openPreview();
         const QString file = m_ui->folders.path(QStringLiteral("page256.BMP"));
-        answerFilesWith(file);
+        m_ui->answerFilesWith(file);
         preview->action(QStringLiteral("ExportBitmap"))->trigger();
         QCOMPARE(bitsPerPixel(TestFolders::readFile(file)), quint16(8));
     }
@@ -183,20 +171,20 @@ private slots:
     {
         auto preview = openPreview();
         const QString jpeg = m_ui->folders.path(QStringLiteral("page.JPG"));
-        answerFilesWith(jpeg);
+        m_ui->answerFilesWith(jpeg);
         preview->speedButton(QStringLiteral("SpeedJPEG"))->click();
-        QCOMPARE(m_requests.last().section(u'|', 0, 3), QStringLiteral("Save Puzzle As JPeg|JPG|JPeg (*.JPG)|*.JPG"));
+        QCOMPARE(m_ui->fileRequests.last().section(u'|', 0, 3), QStringLiteral("Save Puzzle As JPeg|JPG|JPeg (*.JPG)|*.JPG"));
         QCOMPARE(m_ui->state.settings.misc.lastExportJpegFile, jpeg);
         QCOMPARE(QImage(jpeg).size(), QSize(816, 1056));
 
         const QString pdf = m_ui->folders.path(QStringLiteral("page.PDF"));
-        answerFilesWith(pdf);
+        m_ui->answerFilesWith(pdf);
         preview->action(QStringLiteral("ExportPdf"))->trigger();
         QCOMPARE(m_ui->state.settings.misc.lastExportPdfFile, pdf);
         QCOMPARE(pdfText(pdf), QStringLiteral("Farm Animals"));
 
         // A file that cannot be written is reported, not passed over.
-        answerFilesWith(m_ui->folders.path(QStringLiteral("missing/page.PDF")));
+        m_ui->answerFilesWith(m_ui->folders.path(QStringLiteral("missing/page.PDF")));
         preview->action(QStringLiteral("ExportPdf"))->trigger();
         QCOMPARE(m_ui->messages.lastCaption(), QStringLiteral("Error"));
     }

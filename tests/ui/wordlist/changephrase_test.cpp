@@ -12,20 +12,20 @@
 
 namespace {
 
-// An 8 x 5 grid: the word CAT across row 1, two cells outside the shape,
-// the rest free (40 - 3 - 2 = 35 free cells).
+// A 9 x 5 grid: the word CAT across row 1, two cells outside the shape,
+// the rest free (45 - 3 - 2 = 40 free cells).
 std::unique_ptr<PuzzleRecord> puzzleWithFreeCells()
 {
     auto record = makePuzzle("C", "T");
-    record->GridCols = 8;
+    record->GridCols = 9;
     record->GridRows = 5;
     record->AnswerGrid.fill(' ');
     record->FillGrid.fill(' ');
     record->AnswerGrid[cell::index(1, 1) - 1] = 'C';
     record->AnswerGrid[cell::index(1, 2) - 1] = 'A';
     record->AnswerGrid[cell::index(1, 3) - 1] = 'T';
+    record->AnswerGrid[cell::index(5, 9) - 1] = 0;
     record->AnswerGrid[cell::index(5, 8) - 1] = 0;
-    record->AnswerGrid[cell::index(5, 7) - 1] = 0;
     forEachFreeCell(*record, [&](int at) { record->FillGrid[at] = 'Q'; });
     return record;
 }
@@ -39,9 +39,9 @@ private slots:
     {
         auto record = puzzleWithFreeCells();
         TChangeThePhrase dialog(*record);
-        QCOMPARE(dialog.NumChars()->text(), QStringLiteral("35 Chars"));
-        QCOMPARE(dialog.HiddenPhrase()->text(), QString(35, u'Q'));
-        QCOMPARE(dialog.HiddenPhrase()->maxLength(), 35);
+        QCOMPARE(dialog.NumChars()->text(), QStringLiteral("40 Chars"));
+        QCOMPARE(dialog.HiddenPhrase()->text(), QString(40, u'Q'));
+        QCOMPARE(dialog.HiddenPhrase()->maxLength(), 40);
         QVERIFY(!dialog.IncludeHidden()->isChecked());
     }
 
@@ -51,7 +51,7 @@ private slots:
         auto record = puzzleWithFreeCells();
         TChangeThePhrase dialog(*record);
         dialog.IncludeHidden()->setChecked(true);
-        const QString phrase = QStringLiteral("abcde\u00e9ghijklmnopqrstuvwxyzabcdefghi"); // 35, one accented
+        const QString phrase = QStringLiteral("abcdef\u00e9hijklmnopqrstuvwxyzabcdefghijklmn"); // 40, one accented
         dialog.HiddenPhrase()->setText(phrase);
         dialog.OkButtonClick();
         QVERIFY(messages.shown.isEmpty());
@@ -59,10 +59,10 @@ private slots:
         const PuzzleRecord& result = dialog.puzzle();
         QCOMPARE(result.IncludeHidden, 1);
         QCOMPARE(result.fillAt(1, 4), 'A');   // first free cell follows CAT
-        QCOMPARE(result.fillAt(1, 8), 'E');   // row 1 has 5 free cells: a..e
+        QCOMPARE(result.fillAt(1, 9), 'F');   // row 1 has 6 free cells: a..f
         QCOMPARE(result.fillAt(2, 1), 0xE9);  // accented letter stored as typed
-        QCOMPARE(result.fillAt(5, 6), 'I');   // last free cell
-        QCOMPARE(result.fillAt(5, 8), ' ');   // outside the shape: untouched
+        QCOMPARE(result.fillAt(5, 7), 'N');   // last free cell
+        QCOMPARE(result.fillAt(5, 9), ' ');   // outside the shape: untouched
     }
 
     void blankAndLengthAreRefusedWithTheirMessages()
@@ -71,13 +71,13 @@ private slots:
         auto record = puzzleWithFreeCells();
         TChangeThePhrase dialog(*record);
         dialog.IncludeHidden()->setChecked(true);
-        dialog.HiddenPhrase()->setText(QStringLiteral("abcdefghijklmnop rstuvwxyzabcdefghi"));
+        dialog.HiddenPhrase()->setText(QStringLiteral("abcdefghijklmnop rstuvwxyzabcdefghijklmn"));
         dialog.OkButtonClick();
         QCOMPARE(messages.lastText(), QStringLiteral("Spaces were used in the hidden phrase.  Please correct."));
-        dialog.HiddenPhrase()->setText(QString(34, u'x'));
+        dialog.HiddenPhrase()->setText(QString(39, u'x'));
         dialog.OkButtonClick();
-        QCOMPARE(messages.lastText(), QStringLiteral("35 characters are required for the hidden phrase.  You have "
-                                                     "entered 34 characters.  Please change your phrase or select "
+        QCOMPARE(messages.lastText(), QStringLiteral("40 characters are required for the hidden phrase.  You have "
+                                                     "entered 39 characters.  Please change your phrase or select "
                                                      "not to use a phrase."));
         QVERIFY(!dialog.accepted());
         QCOMPARE(dialog.puzzle().fillAt(1, 4), 'Q');
