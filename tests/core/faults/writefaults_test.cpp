@@ -24,8 +24,11 @@
 #include "shapes/shapefile.h"
 #include "shapes/shapelibrary.h"
 #include "storage/collectionfile.h"
+#include "spelling/userlexicon.h"
 #include "storage/configuration.h"
+#include "storage/puzzletransfer.h"
 #include "storage/settings.h"
+#include "wordlist/wordtextfile.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -104,6 +107,8 @@ struct Writer {
     QByteArray stored; // the first file's content before; empty: no file
     std::function<bool(const QString& folder)> write;
     qint64 diskRoom;
+    // Files the writer reads, stored beside the folder (no fault reaches them).
+    std::function<void(const QString& besideFolder)> prepare = {};
 };
 
 void PrintTo(const Writer& writer, std::ostream* os) { *os << writer.name; }
@@ -122,6 +127,23 @@ std::vector<Writer> collectionWriters()
         {"OverwriteInPlace", {"C.QZ3"}, twoAndATail, write(1), P + P / 2},
         {"Delete", {"C.QZ3"}, bytesOf<PuzzleRecord>({'a', 'b', 'c'}),
          [](const QString& f) { return deletePuzzleRecord(at(f, "C.QZ3"), 0); }, P + P / 2},
+    };
+}
+
+std::vector<Writer> puzzleTransferWriters()
+{
+    const auto source = [](const QString& beside) { store(beside + "/SOURCE.QZ3", bytesOf<PuzzleRecord>({'x', 'y'})); };
+    return {
+        {"Import", {"C.QZ3"}, bytesOf<PuzzleRecord>({'a', 'b'}),
+         [](const QString& f) {
+             return appendPuzzles(f + "/../SOURCE.QZ3", at(f, "C.QZ3"), {1, 0}) == TransferResult::Done;
+         },
+         2 * P + P / 2, source},
+        {"Export", {"OUT.QZ3"}, bytesOf<PuzzleRecord>({'a'}),
+         [](const QString& f) {
+             return exportPuzzles(f + "/../SOURCE.QZ3", at(f, "OUT.QZ3"), {1, 0}) == TransferResult::Done;
+         },
+         P + P / 2, source},
     };
 }
 
@@ -151,6 +173,19 @@ std::vector<Writer> layoutLibraryWriters()
          L / 2},
         {"Export", {"MINE.PAG"}, "an older export",
          [](const QString& f) { return exportLayoutFile(at(f, "MINE.PAG"), *marked<PageLayoutRecord>('n')); }, 9000},
+    };
+}
+
+std::vector<Writer> wordListWriters()
+{
+    return {
+        {"TextExport", {"WORDS.TXT"}, "an older list\r\n",
+         [](const QString& f) { return writeWordTextFile(at(f, "WORDS.TXT"), {"HERON", "OTTER", "NEWT"}); }, 8},
+        {"UserLexicon", {"IncEngl.tlx"}, "older\n",
+         [](const QString& f) {
+             return writeUserLexicon(at(f, "IncEngl.tlx"), {QStringLiteral("heron"), QStringLiteral("otter")});
+         },
+         4},
     };
 }
 
@@ -233,6 +268,8 @@ protected:
         openFolderToEveryone(dir.path());
         openFolderToEveryone(folder);
         const Writer& writer = std::get<0>(GetParam());
+        if (writer.prepare)
+            writer.prepare(dir.path());
         if (!writer.stored.isEmpty())
             store(at(folder, qPrintable(writer.files.first())), writer.stored);
     }
@@ -299,11 +336,17 @@ std::string caseName(const ::testing::TestParamInfo<std::tuple<Writer, Fault>>& 
 INSTANTIATE_TEST_SUITE_P(Collection, WriteFaults,
                          ::testing::Combine(::testing::ValuesIn(collectionWriters()), ::testing::ValuesIn(kFaults)),
                          caseName);
+INSTANTIATE_TEST_SUITE_P(PuzzleTransfer, WriteFaults,
+                         ::testing::Combine(::testing::ValuesIn(puzzleTransferWriters()), ::testing::ValuesIn(kFaults)),
+                         caseName);
 INSTANTIATE_TEST_SUITE_P(ShapeLibrary, WriteFaults,
                          ::testing::Combine(::testing::ValuesIn(shapeLibraryWriters()), ::testing::ValuesIn(kFaults)),
                          caseName);
 INSTANTIATE_TEST_SUITE_P(LayoutLibrary, WriteFaults,
                          ::testing::Combine(::testing::ValuesIn(layoutLibraryWriters()), ::testing::ValuesIn(kFaults)),
+                         caseName);
+INSTANTIATE_TEST_SUITE_P(WordList, WriteFaults,
+                         ::testing::Combine(::testing::ValuesIn(wordListWriters()), ::testing::ValuesIn(kFaults)),
                          caseName);
 INSTANTIATE_TEST_SUITE_P(SettingsFile, WriteFaults,
                          ::testing::Combine(::testing::ValuesIn(settingsWriters()), ::testing::ValuesIn(kFaults)),
