@@ -32,27 +32,6 @@ namespace {
 // whole records anyway (a record is 95,830 bytes).
 constexpr qint64 kMaxRecords = 4;
 
-// The main window: both lists, every category chosen in turn and every
-// puzzle of it selected, then the pending selection of a deletion.
-void browse(const QString& path)
-{
-    CollectionBrowser browser;
-    browser.LoadInPuzzles(path);
-    for (int row = 0; row < browser.categoryItems().size(); ++row) {
-        browser.SetCategory(row);
-        for (int puzzle = 0; puzzle < browser.puzzleItems().size(); ++puzzle) {
-            browser.selectPuzzleRow(puzzle);
-            browser.selectedRecordIndex();
-            browser.selectedTitle().size();
-        }
-    }
-    if (browser.hasSelectedPuzzle()) {
-        browser.setPendingSelectionForDeletion();
-        browser.SetCategory(browser.selectedCategoryRow());
-    }
-    puzzleTitleEntries(path); // the extract dialog's list
-}
-
 // The word list editor modifying the puzzle: its rows, its shape as the
 // shape box's first entry, its page thumbnail, and the checks of Create and
 // Save on what it shows.
@@ -130,26 +109,45 @@ void print(const PuzzleRecord& record)
 
 } // namespace
 
+// The main window: both lists, every category chosen in turn and every
+// puzzle of it selected, then the pending selection of a deletion.
+void browseCollection(const QString& path)
+{
+    CollectionBrowser browser;
+    browser.LoadInPuzzles(path);
+    for (int row = 0; row < browser.categoryItems().size(); ++row) {
+        browser.SetCategory(row);
+        for (int puzzle = 0; puzzle < browser.puzzleItems().size(); ++puzzle) {
+            browser.selectPuzzleRow(puzzle);
+            browser.selectedRecordIndex();
+            browser.selectedTitle().size();
+        }
+    }
+    if (browser.hasSelectedPuzzle()) {
+        browser.setPendingSelectionForDeletion();
+        browser.SetCategory(browser.selectedCategoryRow());
+    }
+    puzzleTitleEntries(path); // the extract dialog's list
+}
+
+void usePuzzle(const PuzzleRecord& record)
+{
+    editPuzzle(record);
+    saveAsCandidate(record, builtInBadList());
+    print(record);
+}
+
 void collectionFile(QByteArrayView bytes)
 {
     ensureApplication();
     ScratchProgramDirectory programDirectory; // no shape library: the editor's list warns
     const QString path = putFile(QStringLiteral("FUZZ.QZ3"), bytes);
-    browse(path);
-
-    static const BadWordList badList = [] {
-        BadWordList list;
-        list.GetBadList(QString());
-        list.upperCase();
-        return list;
-    }();
+    browseCollection(path);
     auto record = std::make_unique<PuzzleRecord>(zeroPuzzleRecord());
     const qint64 count = std::min(puzzleCount(path), kMaxRecords);
     for (qint64 n = 0; n < count; ++n) {
         readPuzzle(path, n, *record);
-        editPuzzle(*record);
-        saveAsCandidate(*record, badList);
-        print(*record);
+        usePuzzle(*record);
     }
 }
 

@@ -1,6 +1,10 @@
 #include "fuzzsupport.h"
 
 #include "base/paths.h"
+#include "base/random.h"
+#include "generate/candidateslots.h"
+#include "generate/generatepuzzles.h"
+#include "generate/generationobserver.h"
 #include "render/metafilepage.h"
 #include "render/pagerenderer.h"
 #include "render/pagerun.h"
@@ -8,6 +12,9 @@
 #include "report/canvas.h"
 #include "report/reportfiler.h"
 #include "report/reportstream.h"
+#include "storage/settings.h"
+#include "storage/shaperecord.h"
+#include "wordlist/badwordlist.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,6 +23,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace fuzzing {
 
@@ -83,6 +91,32 @@ ScratchProgramDirectory::ScratchProgramDirectory()
 }
 
 ScratchProgramDirectory::~ScratchProgramDirectory() { setProgramDirectory(m_previous); }
+
+const BadWordList& builtInBadList()
+{
+    static const BadWordList list = [] {
+        BadWordList builtIn;
+        builtIn.GetBadList(QString());
+        builtIn.upperCase();
+        return builtIn;
+    }();
+    return list;
+}
+
+void generateOnce(const PuzzleRecord& words, const ShapeRecord& shape)
+{
+    static const auto candidates = std::make_unique<CandidateSlots>();
+    auto record = std::make_unique<PuzzleRecord>(words);
+    record->GridCols = static_cast<std::int16_t>(shape.width());
+    record->GridRows = static_cast<std::int16_t>(shape.height());
+    GenerationSettings settings;
+    settings.attempts = 1;
+    GenerationContext context{*record, shape, settings, *candidates, builtInBadList()};
+    GenerationObserver quiet;
+    setFixedRandomSeed(19);
+    GeneratePuzzles(context, quiet);
+    clearFixedRandomSeed();
+}
 
 void printCopy(PrintCopy& copy, const PrintOptions& options)
 {

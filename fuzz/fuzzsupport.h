@@ -3,10 +3,13 @@
 #include <QByteArrayView>
 #include <QString>
 
+class BadWordList;
 class QImage;
 class ReportStream;
 struct PrintCopy;
 struct PrintOptions;
+struct PuzzleRecord;
+struct ShapeRecord;
 
 // What the fuzz targets share: a scratch folder for the files of one input,
 // the application that fonts and painting need, and the steps of printing.
@@ -38,6 +41,27 @@ public:
 private:
     QString m_previous;
 };
+
+// The main window on a collection file: both lists, every category chosen
+// and every puzzle selected, and the extract dialog's list.
+void browseCollection(const QString& path);
+
+// The shape library in the program directory as the word list editor's
+// shape box shows it, with `lastShape` preselected (shapetargets.cpp).
+void browseShapeLibrary(int lastShape = 1);
+
+// A stored puzzle through everything it reaches: the word list editor's
+// load and checks, the candidate review's save, and the print with the
+// answer key (collectiontarget.cpp).
+void usePuzzle(const PuzzleRecord& record);
+
+// The built-in offensive words, upper-cased, as every user of the filter
+// has them without a BADLIST.TXT.
+const BadWordList& builtInBadList();
+
+// One attempt of the generation engine placing the record's words into the
+// shape, as Create does with the current shape.
+void generateOnce(const PuzzleRecord& words, const ShapeRecord& shape);
 
 // Prints the copy as the status window does (a report filer records the
 // page, then the overflow warnings), replays the recorded page onto a canvas

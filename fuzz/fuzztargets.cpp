@@ -7,7 +7,8 @@ const std::vector<Target>& targets()
     static const std::vector<Target> all = {
         {"collection", collectionFile}, {"shapelibrary", shapeLibrary}, {"shapefile", shapeFile},
         {"layoutlibrary", layoutLibrary}, {"layoutfile", layoutFile},   {"settings", settingsFile},
-        {"badlist", badList},             {"reportstream", reportStream},
+        {"badlist", badList},             {"reportstream", reportStream},   {"qzk", qzkFile},
+        {"earlierdata", earlierData},     {"wordtext", wordTextFile},
     };
     return all;
 }

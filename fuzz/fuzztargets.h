@@ -35,6 +35,15 @@ void layoutFile(QByteArrayView bytes);
 void settingsFile(QByteArrayView bytes);
 // BADLIST.TXT: the listed words, upper-cased, searched in a finished grid.
 void badList(QByteArrayView bytes);
+// A single-puzzle file of the earlier version (.QZK): converted, appended
+// to the collection and used as a stored puzzle is.
+void qzkFile(QByteArrayView bytes);
+// The earlier version's puzzle and shape files found at start-up: taken
+// over into OLDPUZZ.QZ3 and the shape library, both then used.
+void earlierData(QByteArrayView bytes);
+// A word and clue text file: imported in every mode, exported, pasted, and
+// the words placed by the generation engine.
+void wordTextFile(QByteArrayView bytes);
 // A recorded report stream: indexed, every page replayed into the preview's
 // page image at both pixel formats and into an SVG document.
 void reportStream(QByteArrayView bytes);

@@ -3,17 +3,12 @@
 #include "fuzzsupport.h"
 #include "fuzztargets.h"
 
-#include "base/random.h"
-#include "generate/candidateslots.h"
-#include "generate/generatepuzzles.h"
-#include "generate/generationobserver.h"
 #include "shapes/shapedrawing.h"
 #include "shapes/shapeeditor.h"
 #include "shapes/shapefile.h"
 #include "shapes/shapelibrary.h"
 #include "shapes/shapelist.h"
-#include "storage/settings.h"
-#include "wordlist/badwordlist.h"
+#include "storage/puzzlerecord.h"
 
 #include <QImage>
 #include <QPainter>
@@ -29,31 +24,16 @@ const QString kLibrary = QStringLiteral("QZFLAY.DAT");
 // Shapes of one input that are selected and worked on.
 constexpr int kMaxSelected = 4;
 
-// One attempt of the generation engine placing a few words into the shape,
-// as Create in the word list editor does with the current shape.
+// A few words placed into the shape, as Create in the word list editor
+// does with the current shape.
 void generateIn(const ShapeRecord& shape)
 {
-    static const auto candidates = std::make_unique<CandidateSlots>();
-    static const BadWordList badList = [] {
-        BadWordList list;
-        list.GetBadList(QString());
-        list.upperCase();
-        return list;
-    }();
     auto record = std::make_unique<PuzzleRecord>(zeroPuzzleRecord());
     const char* words[] = {"HERON", "OTTER", "NEWT", "PIKE", "FROG", "EEL"};
     for (int k = 1; k <= 6; ++k)
         record->word(k).assign(words[k - 1]);
     record->WordCount = 6;
-    record->GridCols = static_cast<std::int16_t>(shape.width());
-    record->GridRows = static_cast<std::int16_t>(shape.height());
-    GenerationSettings settings;
-    settings.attempts = 1;
-    GenerationContext context{*record, shape, settings, *candidates, badList};
-    GenerationObserver quiet;
-    setFixedRandomSeed(19);
-    GeneratePuzzles(context, quiet);
-    clearFixedRandomSeed();
+    generateOnce(*record, shape);
 }
 
 // The shape editor opened on a shape: its grid image, a click, a fill, a
@@ -72,10 +52,12 @@ void editShape(const ShapeRecord& shape, int recordIndex)
     shapeCopyName(shape);
 }
 
+} // namespace
+
 // The library as the word list editor shows it: listed (the last shape
 // chosen by the input), each of the first entries selected, drawn, edited,
 // and a puzzle generated in the last one.
-void browseLibrary(int lastShape)
+void browseShapeLibrary(int lastShape)
 {
     ShapeRecord current{};
     ShapeList list(ShapeListMode::EditorNew, ShapeListContext{current, lastShape, nullptr});
@@ -90,14 +72,12 @@ void browseLibrary(int lastShape)
         generateIn(current);
 }
 
-} // namespace
-
 void shapeLibrary(QByteArrayView bytes)
 {
     ensureApplication();
     ScratchProgramDirectory programDirectory;
     putFile(kLibrary, bytes);
-    browseLibrary(bytes.isEmpty() ? 1 : static_cast<std::uint8_t>(bytes.back()) % 8);
+    browseShapeLibrary(bytes.isEmpty() ? 1 : static_cast<std::uint8_t>(bytes.back()) % 8);
 }
 
 void shapeFile(QByteArrayView bytes)
@@ -120,7 +100,7 @@ void shapeFile(QByteArrayView bytes)
     ShapeRecord again{};
     if (importShapeFile(out, again) != ShapeImportResult::Imported || std::memcmp(&again, &imported, sizeof again) != 0)
         invariantBroken("an imported shape does not export unchanged");
-    browseLibrary(0);
+    browseShapeLibrary(0);
 }
 
 } // namespace fuzzing

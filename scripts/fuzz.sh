@@ -15,7 +15,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
 shift || true
-all_targets=(collection shapelibrary shapefile layoutlibrary layoutfile settings badlist reportstream)
+all_targets=(collection shapelibrary shapefile layoutlibrary layoutfile settings badlist reportstream qzk earlierdata wordtext)
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=("${all_targets[@]}")
 dir=${QM_FUZZ_BUILD_DIR:-$root/build-fuzz}
@@ -29,6 +29,9 @@ max_len() {
     shapelibrary) echo 16000 ;;  # six shapes (2,555 bytes each)
     shapefile) echo 3000 ;;
     reportstream) echo 65536 ;;
+    qzk) echo 11200 ;;           # the header, a text of up to 255 bytes and one 10,809-byte record
+    earlierdata) echo 33000 ;;   # three earlier puzzle records
+    wordtext) echo 8192 ;;
     *) echo 16384 ;;
   esac
 }
@@ -42,7 +45,9 @@ find "$dir" -path '*_autogen/timestamp' -delete 2>/dev/null || true
 cmake --build "$dir" --target fuzzers -j "$(nproc)"
 
 export QT_QPA_PLATFORM=offscreen
-export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0:abort_on_error=1:allocator_may_return_null=1}
+# No allocation stacks: recording one per allocation halves the speed, and a
+# saved input replays with full reports in core_tests or by running the target on it.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0:abort_on_error=1:allocator_may_return_null=1:malloc_context_size=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 if command -v llvm-symbolizer-14 >/dev/null; then
   export ASAN_SYMBOLIZER_PATH=$(command -v llvm-symbolizer-14)
