@@ -89,9 +89,9 @@ void saveAsCandidate(const PuzzleRecord& record, const BadWordList& badList)
     fillWithPhrase(*saved, record.BonusQuest.text(), kPhraseBlankOnChange);
 }
 
-// The print options form printing the puzzle: the layout's own settings,
-// then the word style and the parts the record's bytes choose, with the
-// answer key.
+// The print options form printing the puzzle with the answer key: the
+// layout's own settings, then the word style and list options that the
+// record's bytes choose.
 void print(const PuzzleRecord& record)
 {
     auto copy = std::make_unique<PrintCopy>(record);

@@ -82,11 +82,12 @@ QString putFile(const QString& name, QByteArrayView bytes)
     return path;
 }
 
-void removeFile(const QString& name) { QFile::remove(scratchFolder() + u'/' + name); }
-
 ScratchProgramDirectory::ScratchProgramDirectory()
     : m_previous(programDirectory())
 {
+    QDir folder(scratchFolder());
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden))
+        folder.remove(name);
     setProgramDirectory(scratchFolder());
 }
 

@@ -26,11 +26,10 @@ const QString& scratchFolder();
 // Writes bytes as the file `name` in the scratch folder, replacing it, and
 // returns its path.
 QString putFile(const QString& name, QByteArrayView bytes);
-// Removes the file `name` from the scratch folder.
-void removeFile(const QString& name);
 
 // While alive, the program directory (where the shape and layout libraries
-// and BADLIST.TXT are found) is the scratch folder.
+// and BADLIST.TXT are found) is the scratch folder, emptied first so that
+// nothing an earlier input left there takes part.
 class ScratchProgramDirectory {
 public:
     ScratchProgramDirectory();

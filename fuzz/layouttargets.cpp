@@ -86,7 +86,6 @@ void layoutFile(QByteArrayView bytes)
 {
     ensureApplication();
     ScratchProgramDirectory programDirectory;
-    removeFile(kLibrary);
     const QString path = putFile(QStringLiteral("IN.PAG"), bytes);
     int defaultPage = 0;
     PageLayoutList list(LayoutListMode::PrintOptions, defaultPage);

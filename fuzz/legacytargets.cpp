@@ -17,8 +17,9 @@ namespace fuzzing {
 namespace {
 
 const QString kCollection = QStringLiteral("CURRENT.QZ3");
-// Converted puzzles of one input that go through everything a puzzle reaches.
-constexpr qint64 kMaxUsed = 2;
+// Converted puzzles of one input that go through everything a puzzle
+// reaches: every one takes the same path.
+constexpr qint64 kMaxUsed = 1;
 
 // The puzzles of a collection in the scratch folder through their consumers.
 void useCollection(const QString& path)
@@ -37,6 +38,7 @@ void useCollection(const QString& path)
 void qzkFile(QByteArrayView bytes)
 {
     ensureApplication();
+    ScratchProgramDirectory programDirectory;
     const QString path = putFile(QStringLiteral("OLD.QZK"), bytes);
     auto legacy = std::make_unique<LegacyPuzzleRecord>();
     if (readQzkFile(path, *legacy) != QzkReadResult::Read)
@@ -57,8 +59,6 @@ void earlierData(QByteArrayView bytes)
     // the questions are answered Yes, so both are taken over.
     putFile(QString::fromLatin1(kLegacyPuzzleFile), bytes);
     putFile(QString::fromLatin1(kLegacyShapeFile), bytes);
-    removeFile(QString::fromLatin1(kOldPuzzleCollection));
-    removeFile(QStringLiteral("QZFLAY.DAT"));
     const EarlierDataPlaces places =
         earlierDataPlaces(scratchFolder(), scratchFolder(), [] { return builtInDefaultLayout(); });
     auto current = std::make_unique<PuzzleRecord>(zeroPuzzleRecord());

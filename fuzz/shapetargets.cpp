@@ -84,7 +84,6 @@ void shapeFile(QByteArrayView bytes)
 {
     ensureApplication();
     ScratchProgramDirectory programDirectory;
-    removeFile(kLibrary);
     const QString path = putFile(QStringLiteral("IN.LAY"), bytes);
     ShapeRecord current{};
     int lastShape = 0;

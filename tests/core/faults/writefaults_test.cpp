@@ -333,27 +333,18 @@ std::string caseName(const ::testing::TestParamInfo<std::tuple<Writer, Fault>>& 
     return std::string(std::get<0>(info.param).name) + '_' + faultName(std::get<1>(info.param));
 }
 
-INSTANTIATE_TEST_SUITE_P(Collection, WriteFaults,
-                         ::testing::Combine(::testing::ValuesIn(collectionWriters()), ::testing::ValuesIn(kFaults)),
-                         caseName);
-INSTANTIATE_TEST_SUITE_P(PuzzleTransfer, WriteFaults,
-                         ::testing::Combine(::testing::ValuesIn(puzzleTransferWriters()), ::testing::ValuesIn(kFaults)),
-                         caseName);
-INSTANTIATE_TEST_SUITE_P(ShapeLibrary, WriteFaults,
-                         ::testing::Combine(::testing::ValuesIn(shapeLibraryWriters()), ::testing::ValuesIn(kFaults)),
-                         caseName);
-INSTANTIATE_TEST_SUITE_P(LayoutLibrary, WriteFaults,
-                         ::testing::Combine(::testing::ValuesIn(layoutLibraryWriters()), ::testing::ValuesIn(kFaults)),
-                         caseName);
-INSTANTIATE_TEST_SUITE_P(WordList, WriteFaults,
-                         ::testing::Combine(::testing::ValuesIn(wordListWriters()), ::testing::ValuesIn(kFaults)),
-                         caseName);
-INSTANTIATE_TEST_SUITE_P(SettingsFile, WriteFaults,
-                         ::testing::Combine(::testing::ValuesIn(settingsWriters()), ::testing::ValuesIn(kFaults)),
-                         caseName);
-INSTANTIATE_TEST_SUITE_P(Exports, WriteFaults,
-                         ::testing::Combine(::testing::ValuesIn(exportWriters()), ::testing::ValuesIn(kFaults)),
-                         caseName);
+// One group of tests per writer: every case with every fault.
+#define WRITE_FAULTS_OF(group, writers)                                                                            \
+    INSTANTIATE_TEST_SUITE_P(group, WriteFaults,                                                                   \
+                             ::testing::Combine(::testing::ValuesIn(writers()), ::testing::ValuesIn(kFaults)), caseName)
+
+WRITE_FAULTS_OF(Collection, collectionWriters);
+WRITE_FAULTS_OF(PuzzleTransfer, puzzleTransferWriters);
+WRITE_FAULTS_OF(ShapeLibrary, shapeLibraryWriters);
+WRITE_FAULTS_OF(LayoutLibrary, layoutLibraryWriters);
+WRITE_FAULTS_OF(WordList, wordListWriters);
+WRITE_FAULTS_OF(SettingsFile, settingsWriters);
+WRITE_FAULTS_OF(Exports, exportWriters);
 
 // The rename that replaces a library after a deletion keeps the file's
 // permissions.
