@@ -129,20 +129,24 @@ void centreOnScreen(QWidget* window)
                  area.top() + (area.height() - window->height()) / 2);
 }
 
-void prepareDialog(QDialog& dialog)
+void prepareDialog(QDialog& dialog, const Settings& settings, double screenScale)
 {
-    applyUserFonts(&dialog, globals().settings);
+    applyUserFonts(&dialog, settings);
     if (dialog.layout())
         dialog.adjustSize();
-    scaleWindow(&dialog, globals().screenScale);
+    scaleWindow(&dialog, screenScale);
     centreOnScreen(&dialog);
 }
 
-int showDialog(QDialog& dialog)
+int showDialog(QDialog& dialog, const Settings& settings, double screenScale)
 {
-    prepareDialog(dialog);
+    prepareDialog(dialog, settings, screenScale);
     return dialog.exec();
 }
+
+void prepareDialog(QDialog& dialog) { prepareDialog(dialog, globals().settings, globals().screenScale); }
+
+int showDialog(QDialog& dialog) { return showDialog(dialog, globals().settings, globals().screenScale); }
 
 QHBoxLayout* okCancelRow(QDialog* dialog, QPushButton** ok)
 {

@@ -30,3 +30,6 @@ int showDialog(QDialog& dialog);
 // The same preparation without running the dialog (for tests and for
 // dialogs shown modelessly).
 void prepareDialog(QDialog& dialog);
+// The same with the user fonts and screen scale handed in by the caller.
+int showDialog(QDialog& dialog, const Settings& settings, double screenScale);
+void prepareDialog(QDialog& dialog, const Settings& settings, double screenScale);

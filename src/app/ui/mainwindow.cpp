@@ -11,6 +11,7 @@
 #include "info/ui/infodialogs.h"
 #include "pagelayout/layoutlibrary.h"
 #include "pagelayout/ui/listpagesdialog.h"
+#include "pagelayout/ui/screencursors.h"
 #include "render/ui/jpegfactordialog.h"
 #include "render/ui/myreport.h"
 #include "report/ui/printersetup.h"
@@ -154,6 +155,7 @@ void TMainWin::FormCreate()
     m_colours256->setChecked(settings().reports.pixelFormat == 2);
 
     m_layout.save(m_client);
+    registerHandCursor();
 }
 
 void TMainWin::FormShow()
@@ -338,7 +340,7 @@ void TMainWin::buildMenus()
     QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
     auto* pageLayout = addCommand(edit, QStringLiteral("PageLayout"), QStringLiteral("&Page Layout"),
                                   QKeySequence(QStringLiteral("Ctrl+L")), nullptr);
-    connect(pageLayout, &QAction::triggered, this, [this] { showPageLayoutList(this); });
+    connect(pageLayout, &QAction::triggered, this, [this] { showPageLayoutList(this, settings(), globals().screenScale); });
     auto* puzzleShape = addCommand(edit, QStringLiteral("PuzzleShape"), QStringLiteral("Puzzle &Shape"),
                                    QKeySequence(QStringLiteral("Ctrl+H")), nullptr);
     connect(puzzleShape, &QAction::triggered, this, [this] { showShapesDialog(this); });

@@ -1,13 +1,14 @@
 #include "pagelayout/ui/listpagesdialog.h"
 
 #include "app/ansi.h"
-#include "app/globals.h"
 #include "app/messageservice.h"
 #include "app/ui/dialoghelper.h"
 #include "app/ui/filechooser.h"
 #include "pagelayout/layoutthumbnail.h"
 #include "pagelayout/ui/extractdialog.h"
 #include "pagelayout/ui/layoutthumbnailview.h"
+#include "pagelayout/ui/pagedesignerdialog.h"
+#include "storage/settings.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -31,13 +32,12 @@ PageDesigner& installedDesigner()
     return designer;
 }
 
-MiscSettings& misc() { return globals().settings.misc; }
-
 } // namespace
 
 void setPageDesigner(PageDesigner designer) { installedDesigner() = std::move(designer); }
 
-TListPages::TListPages(LayoutListMode mode, QWidget* parent) : QDialog(parent), m_list(mode)
+TListPages::TListPages(LayoutListMode mode, Settings& settings, double screenScale, QWidget* parent)
+    : QDialog(parent), m_list(mode), m_settings(settings), m_screenScale(screenScale)
 {
     setObjectName(QStringLiteral("ListPages"));
     setWindowTitle(QStringLiteral("Puzzle Page Layouts"));
@@ -193,16 +193,16 @@ void TListPages::SelectClick()
 
 void TListPages::openDesigner(PageDesignerMode mode)
 {
-    const PageDesigner& designer = installedDesigner();
-    if (!designer)
-        return;
     if (mode != PageDesignerMode::New && !m_list.requireSelection())
         return;
     std::unique_ptr<PageLayoutRecord> start;
     if (mode != PageDesignerMode::New)
         start = std::make_unique<PageLayoutRecord>(m_list.designerStart(mode));
     const qint64 index = mode == PageDesignerMode::Modify ? m_list.selectedRecordIndex() : -1;
-    if (!designer(this, mode, index, start.get()))
+    const PageDesigner& replacement = installedDesigner();
+    const bool saved = replacement ? replacement(this, mode, index, start.get())
+                                   : runPageDesigner(this, mode, index, start.get(), m_settings, m_screenScale);
+    if (!saved)
         return;
     runReportingIoErrors([&] { m_list.designerSaved(mode, index); });
     showList();
@@ -231,11 +231,11 @@ void TListPages::ImportClick()
     request.title = QStringLiteral("Import Page Layouts");
     request.filter = kLayoutFilter;
     request.defaultExtension = kLayoutExtension;
-    request.initialPath = misc().lastImportLayoutFile;
+    request.initialPath = m_settings.misc.lastImportLayoutFile;
     const QString path = chooseFile(this, request);
     if (path.isEmpty())
         return;
-    misc().lastImportLayoutFile = path;
+    m_settings.misc.lastImportLayoutFile = path;
     runReportingIoErrors([&] { m_list.importFrom(path); });
     showList();
 }
@@ -249,12 +249,12 @@ void TListPages::ExportClick()
     request.title = QStringLiteral("Export Page Layouts");
     request.filter = kLayoutFilter;
     request.defaultExtension = kLayoutExtension;
-    request.initialPath = misc().lastExportLayoutFile;
+    request.initialPath = m_settings.misc.lastExportLayoutFile;
     request.overwritePrompt = true;
     const QString path = chooseFile(this, request);
     if (path.isEmpty())
         return;
-    misc().lastExportLayoutFile = path;
+    m_settings.misc.lastExportLayoutFile = path;
     runReportingIoErrors([&] { m_list.exportTo(path); });
     showList();
 }
@@ -262,20 +262,21 @@ void TListPages::ExportClick()
 void TListPages::ExtractClick()
 {
     TExtractAPuzzle dialog(m_list, this);
-    showDialog(dialog);
+    showDialog(dialog, m_settings, m_screenScale);
     showList();
 }
 
-void showPageLayoutList(QWidget* parent)
+void showPageLayoutList(QWidget* parent, Settings& settings, double screenScale)
 {
-    TListPages dialog(LayoutListMode::Library, parent);
-    showDialog(dialog);
+    TListPages dialog(LayoutListMode::Library, settings, screenScale, parent);
+    showDialog(dialog, settings, screenScale);
 }
 
-bool choosePageLayout(QWidget* parent, LayoutListMode mode, PageLayoutRecord& layout)
+bool choosePageLayout(QWidget* parent, LayoutListMode mode, PageLayoutRecord& layout, Settings& settings,
+                      double screenScale)
 {
-    TListPages dialog(mode, parent);
-    showDialog(dialog);
+    TListPages dialog(mode, settings, screenScale, parent);
+    showDialog(dialog, settings, screenScale);
     if (!dialog.layoutChosen())
         return false;
     layout = dialog.chosenLayout();

@@ -11,14 +11,16 @@ class QListWidget;
 class QPushButton;
 class LayoutThumbnailView;
 
+struct Settings;
+
 // Opens the page designer modally for New (no layout, index -1), Modify (the
 // layout and its record index) or Copy (the layout already under its copy
 // name, index -1); returns whether the designer saved into the library.
 using PageDesigner = std::function<bool(QWidget* parent, PageDesignerMode mode, qint64 recordIndex,
                                         const PageLayoutRecord* layout)>;
 
-// Installs the page designer the list opens; an empty function leaves New,
-// Modify and Copy without effect.
+// Replaces the page designer the list opens (tests); an empty function
+// restores the real one.
 void setPageDesigner(PageDesigner designer);
 
 // "Puzzle Page Layouts": the layout library with a miniature of the selected
@@ -30,7 +32,10 @@ public:
     static constexpr int ThumbnailWidth = 245;
     static constexpr int ThumbnailHeight = 313;
 
-    explicit TListPages(LayoutListMode mode, QWidget* parent = nullptr);
+    // `settings` and `screenScale` are handed on to the page designer (its
+    // zoom, window bounds and the user fonts) and keep the remembered import
+    // and export files.
+    TListPages(LayoutListMode mode, Settings& settings, double screenScale, QWidget* parent = nullptr);
     ~TListPages() override;
 
     // True once "&Select" closed the dialog; chosenLayout() is then the
@@ -72,6 +77,8 @@ private:
     void EnableButtons();
 
     PageLayoutList m_list;
+    Settings& m_settings;
+    double m_screenScale;
     QListWidget* m_pageList = nullptr;
     LayoutThumbnailView* m_image = nullptr;
     std::map<QString, QPushButton*> m_buttons;
@@ -80,9 +87,10 @@ private:
 };
 
 // Opens the list to manage the library (Edit > Page Layout).
-void showPageLayoutList(QWidget* parent);
+void showPageLayoutList(QWidget* parent, Settings& settings, double screenScale);
 
 // Opens the list to choose a layout (the word list editor's or the print
 // options' mode); when one is chosen it is copied into `layout` and true is
 // returned.
-bool choosePageLayout(QWidget* parent, LayoutListMode mode, PageLayoutRecord& layout);
+bool choosePageLayout(QWidget* parent, LayoutListMode mode, PageLayoutRecord& layout, Settings& settings,
+                      double screenScale);

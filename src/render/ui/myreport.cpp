@@ -11,7 +11,7 @@
 #include "render/printrun.h"
 #include "render/reportoptions.h"
 #include "render/ui/bonusdialog.h"
-#include "render/ui/objectfontdialog.h"
+#include "pagelayout/ui/objectfontdialog.h"
 #include "render/ui/previewwindow.h"
 #include "render/ui/reportform.h"
 #include "report/reportstream.h"
@@ -354,7 +354,8 @@ void TMyReport::saveOptions()
 
 void TMyReport::ChangePageLayoutClick()
 {
-    if (!choosePageLayout(this, LayoutListMode::PrintOptions, m_copy->puzzle.PageLayout))
+    if (!choosePageLayout(this, LayoutListMode::PrintOptions, m_copy->puzzle.PageLayout, globals().settings,
+                          globals().screenScale))
         return;
     m_image->draw(m_copy->puzzle.PageLayout);
     InitPageLay();

@@ -557,7 +557,7 @@ void TWordList::drawLayoutThumbnail() { m_layoutImage->draw(record().PageLayout)
 
 void TWordList::ChangeLayoutClick()
 {
-    if (choosePageLayout(this, LayoutListMode::WordListEditor, record().PageLayout))
+    if (choosePageLayout(this, LayoutListMode::WordListEditor, record().PageLayout, settings(), globals().screenScale))
         drawLayoutThumbnail();
 }
 

@@ -4,7 +4,7 @@
 #include "pagelayout/ui/layoutthumbnailview.h"
 #include "render/reportoptions.h"
 #include "render/ui/myreport.h"
-#include "render/ui/objectfontdialog.h"
+#include "pagelayout/ui/objectfontdialog.h"
 #include "support/puzzlebuilder.h"
 #include "support/recordingmessages.h"
 #include "support/ui/modalscript.h"
