@@ -89,10 +89,12 @@ void drawColumnDividers(QPainter& painter, const LayoutObject& object, const Des
     }
 }
 
-void drawLabel(QPainter& painter, const QString& label, const DesignRect& rect)
+// Black on light fills, white on the dark ones (puzzle, word list), so the
+// label reads on every kind.
+void drawLabel(QPainter& painter, const QString& label, const DesignRect& rect, const QColor& fill)
 {
     const QString text = fittedLabel(label, painter.fontMetrics(), rect.right - rect.left);
-    painter.setPen(Qt::black);
+    painter.setPen(fill.lightness() < 100 ? Qt::white : Qt::black);
     painter.drawText(area(rect), Qt::AlignCenter, text);
 }
 
@@ -129,7 +131,7 @@ void drawObject(QPainter& painter, const PageDesign& design, int n, const QRect&
     if (kind == ObjectKind::WordList && object.numColumns() >= 2)
         drawColumnDividers(painter, object, rect);
     if (look.label)
-        drawLabel(painter, QString::fromLatin1(look.label), rect);
+        drawLabel(painter, QString::fromLatin1(look.label), rect, look.fill);
     painter.setPen(QPen(Qt::black, 0));
 }
 

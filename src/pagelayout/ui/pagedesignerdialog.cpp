@@ -47,6 +47,9 @@ constexpr int kMinWidth = 320;
 constexpr int kMinHeight = 240;
 const QPoint kObjectsMenuPopupOffset(120, 30);
 const QColor kPressedKindColour(0x00, 0xFF, 0x00);
+// A disabled kind button's caption is white; its face is darkened so the
+// caption still reads.
+const QColor kDisabledKindColour(0xA0, 0xA0, 0xA0);
 
 struct KindButton {
     ObjectKind kind;
@@ -94,6 +97,7 @@ void showKindButton(QPushButton* button, bool enabled, bool pressed)
     palette.setColor(QPalette::Active, QPalette::ButtonText, Qt::black);
     palette.setColor(QPalette::Inactive, QPalette::ButtonText, Qt::black);
     palette.setColor(QPalette::Disabled, QPalette::ButtonText, Qt::white);
+    palette.setColor(QPalette::Disabled, QPalette::Button, kDisabledKindColour);
     button->setPalette(palette);
 }
 
