@@ -9,7 +9,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -49,24 +48,11 @@ void setObjectRect(LayoutObject& object, const DesignRect& rect)
 
 } // namespace
 
-PageLayoutRecord freshDesignerLayout()
-{
-    PageLayoutRecord layout;
-    std::memset(&layout, 0, sizeof layout);
-    layout.LayoutName.assign("New Page");
-    layout.PaperName.assign("Letter");
-    layout.PageWidth = 8.5;
-    layout.PageHeight = 11.0;
-    layout.UnitsInches = 1;
-    layout.Portrait = 1;
-    return layout;
-}
-
 PageDesign::PageDesign(PageDesignerMode mode, qint64 recordIndex, const PageLayoutRecord* start, int zoom)
     : m_mode(mode)
     , m_recordIndex(recordIndex)
     , m_layout(std::make_unique<PageLayoutRecord>(
-          mode == PageDesignerMode::New || !start ? freshDesignerLayout() : *start))
+          mode == PageDesignerMode::New || !start ? newPageLayout() : *start))
     , m_zoom(validZoom(zoom))
 {
     if (mode != PageDesignerMode::New) {

@@ -145,6 +145,3 @@ private:
     std::optional<DesignRect> m_rubberBand;
 };
 
-// The page of a new layout: "New Page", Letter, 8.5 × 11 inches, portrait.
-PageLayoutRecord freshDesignerLayout();
-

@@ -18,10 +18,8 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -34,7 +32,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSignalBlocker>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -422,32 +419,19 @@ void TDoPages::InchesClick()
 
 bool TDoPages::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusOut && (watched == m_width || watched == m_height)) {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        QWidget* next = QApplication::focusWidget();
-        // Leaving for another window (the message box among them) is not
-        // leaving the edit; Save checks the sizes itself and Cancel needs none.
-        const bool leftForControl = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
-                                    && next != m_save && next != m_cancel && isVisible();
-        if (leftForControl)
-            sizeEditExit(static_cast<QLineEdit*>(watched));
-    }
+    // Save checks the sizes itself and Cancel needs none.
+    if ((watched == m_width || watched == m_height) && leftForAnotherControl(event, this, {m_save, m_cancel}))
+        sizeEditExit(static_cast<QLineEdit*>(watched));
     return QDialog::eventFilter(watched, event);
 }
 
 void TDoPages::sizeEditExit(QLineEdit* edit)
 {
     const PageSide side = edit == m_width ? PageSide::Width : PageSide::Height;
-    if (m_design.applyCustomSide(side, edit->text())) {
+    if (m_design.applyCustomSide(side, edit->text()))
         redraw();
-        return;
-    }
-    // After the message box has closed, so that its own focus changes do not
-    // undo this one.
-    QTimer::singleShot(0, edit, [edit] {
-        edit->setFocus();
-        edit->selectAll();
-    });
+    else
+        refocusLater(edit);
 }
 
 void TDoPages::ZoomClick(int zoom)

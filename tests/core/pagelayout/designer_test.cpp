@@ -183,7 +183,7 @@ TEST_F(DesignerTest, SaveChecksTheSizeEditsOnlyForACustomPage)
 
 TEST_F(DesignerTest, ModifyOverwritesItsRecordAndUnwritableLibraryKeepsTheDesigner)
 {
-    PageLayoutRecord first = freshDesignerLayout();
+    PageLayoutRecord first = newPageLayout();
     first.LayoutName.assign("First");
     appendLayout(library(), first);
     appendLayout(library(), first);
@@ -325,7 +325,7 @@ TEST_F(DesignerTest, StackingKeepsTheOrderOfTheOthersAndTheSelection)
 
 TEST_F(DesignerTest, MissingBitmapWarnsAndShowsThePlaceholder)
 {
-    PageLayoutRecord layout = freshDesignerLayout();
+    PageLayoutRecord layout = newPageLayout();
     PageDesign design(PageDesignerMode::New, -1, nullptr, 2);
     design.addObject(ObjectKind::Bitmap, QPoint(10, 10));
     layout = design.layout();

@@ -223,7 +223,7 @@ private slots:
     {
         globals().settings.pageLayout.zoom = 3;
         globals().settings.pageLayout.designerWidth = 700;
-        PageLayoutRecord start = freshDesignerLayout();
+        PageLayoutRecord start = newPageLayout();
         start.DesignZoom = 1;
         TDoPages designer(PageDesignerMode::Copy, -1, &start, globals().settings, 1.0);
         designer.show();
