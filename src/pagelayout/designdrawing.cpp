@@ -98,6 +98,21 @@ void drawLabel(QPainter& painter, const QString& label, const DesignRect& rect, 
     painter.drawText(area(rect), Qt::AlignCenter, text);
 }
 
+// The picture stretched to the rectangle; without one the placeholder:
+// white, a one-pixel black frame and "Bitmap" in the middle.
+void drawBitmap(QPainter& painter, const QImage& picture, const DesignRect& rect)
+{
+    if (!picture.isNull()) {
+        painter.drawImage(area(rect), picture);
+        return;
+    }
+    painter.fillRect(area(rect), Qt::white);
+    painter.setPen(QPen(Qt::black, 0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(outline(rect));
+    painter.drawText(area(rect), Qt::AlignCenter, QStringLiteral("Bitmap"));
+}
+
 void drawObject(QPainter& painter, const PageDesign& design, int n, const QRect& page)
 {
     const LayoutObject& object = design.layout().object(n);
@@ -112,7 +127,7 @@ void drawObject(QPainter& painter, const PageDesign& design, int n, const QRect&
         drawShape(painter, rect, true);
     } else if (kind == ObjectKind::Bitmap) {
         if (!isEmpty(rect))
-            painter.drawImage(area(rect), design.picture(n));
+            drawBitmap(painter, design.picture(n), rect);
         if (object.Transparent) {
             painter.setPen(QPen(Qt::black, 0, Qt::DotLine));
             painter.setBrush(Qt::NoBrush);

@@ -6,7 +6,6 @@
 #include "pagelayout/layoutlibrary.h"
 
 #include <QFileInfo>
-#include <QPainter>
 
 #include <algorithm>
 
@@ -72,16 +71,14 @@ void PageDesign::loadPictures()
         const LayoutObject& object = m_layout->object(n);
         if (!isBitmap(object))
             continue;
-        QImage& picture = m_pictures[n - 1];
-        if (!object.BitmapFile.isEmpty()) {
-            const QString path = object.BitmapFile.text();
-            // A file that cannot be read is reported like a missing one; the
-            // stored path is kept either way.
-            if (!QFileInfo(path).isFile() || !picture.load(path))
-                showWarning(kBitmapMissing);
-        }
-        if (picture.isNull())
-            picture = bitmapPlaceholder(objectRect(object));
+        if (object.BitmapFile.isEmpty())
+            continue; // the placeholder
+        const QString path = object.BitmapFile.text();
+        // A file that cannot be read is reported like a missing one and shown
+        // as the placeholder; the stored path is kept either way.
+        const bool readable = !path.contains(QChar(0)) && QFileInfo(path).isFile();
+        if (!readable || !m_pictures[n - 1].load(path))
+            showWarning(kBitmapMissing);
     }
 }
 
@@ -198,7 +195,7 @@ int PageDesign::addObject(ObjectKind kind, QPoint at)
 {
     const int n = appendObject(*m_layout, kind, at, pixelsPerUnit());
     if (n > 0)
-        m_pictures[n - 1] = kind == ObjectKind::Bitmap ? bitmapPlaceholder(objectRect(m_layout->object(n))) : QImage();
+        m_pictures[n - 1] = QImage(); // a bitmap shows the placeholder until a picture is loaded
     return n;
 }
 
@@ -274,20 +271,6 @@ const QImage& PageDesign::picture(int n) const
 {
     static const QImage none;
     return n >= 1 && n <= m_layout->objectCount() ? m_pictures[n - 1] : none;
-}
-
-QImage PageDesign::bitmapPlaceholder(const DesignRect& rect)
-{
-    const int width = std::clamp(rect.right - rect.left, 1, kMaxPagePixels);
-    const int height = std::clamp(rect.bottom - rect.top, 1, kMaxPagePixels);
-    QImage picture(width, height, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    painter.setPen(Qt::black);
-    painter.drawRect(0, 0, width - 1, height - 1);
-    painter.setFont(QFont(QStringLiteral("Arial"), 9));
-    painter.drawText(QRect(0, 0, width, height), Qt::AlignCenter, QStringLiteral("Bitmap"));
-    return picture;
 }
 
 // ---------------------------------------------------------------- mouse

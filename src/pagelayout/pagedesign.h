@@ -83,7 +83,7 @@ public:
     int selected() const { return m_selected; }
     void select(int n);
     // Adds an object of the kind at the point (see appendObject); a bitmap
-    // gets the placeholder picture. Returns its number, 0 when full.
+    // shows the placeholder. Returns its number, 0 when full.
     int addObject(ObjectKind kind, QPoint at);
     void replaceObject(int n, const LayoutObject& object);
     void setTextAlign(int n, int align);
@@ -94,7 +94,8 @@ public:
     // characters). A file that is not a .BMP or cannot be read shows "The
     // file selected is not a valid bitmap file." and changes nothing.
     bool loadBitmap(int n, const QString& path);
-    // The picture drawn for object n (null for other kinds).
+    // The picture loaded for bitmap object n; null for the placeholder and
+    // for other kinds.
     const QImage& picture(int n) const;
 
     // ---- mouse on the page (design pixels)
@@ -116,9 +117,6 @@ public:
     // created "Unable to add page layout." (caption "Disk Error") is shown.
     SaveResult save(const QString& name, const QString& widthText, const QString& heightText,
                     const QString& libraryPath);
-
-    // The placeholder of a bitmap: white, framed, "Bitmap" in the middle.
-    static QImage bitmapPlaceholder(const DesignRect& rect);
 
 private:
     void pageChanged();

@@ -44,6 +44,9 @@ constexpr int kMinWidth = 320;
 constexpr int kMinHeight = 240;
 const QPoint kObjectsMenuPopupOffset(120, 30);
 const QColor kPressedKindColour(0x00, 0xFF, 0x00);
+// The backdrop of the page: the grey of disabled text in the classic
+// desktop colours, so that the white page stands out.
+const QColor kGreyText(0x80, 0x80, 0x80);
 // A disabled kind button's caption is white; its face is darkened so the
 // caption still reads.
 const QColor kDisabledKindColour(0xA0, 0xA0, 0xA0);
@@ -116,7 +119,7 @@ TDoPages::TDoPages(PageDesignerMode mode, qint64 recordIndex, const PageLayoutRe
     m_scrollBox->setObjectName(QStringLiteral("ScrollBox"));
     m_scrollBox->setBackgroundRole(QPalette::Dark);
     QPalette palette = m_scrollBox->palette();
-    palette.setColor(QPalette::Dark, palette.color(QPalette::Disabled, QPalette::WindowText));
+    palette.setColor(QPalette::Dark, kGreyText);
     m_scrollBox->setPalette(palette);
     m_sheet = new DesignSheet(m_design, m_scrollBox);
     m_scrollBox->setWidget(m_sheet);

@@ -5,10 +5,12 @@
 #include "support/guiapplication.h"
 #include "support/recordingmessages.h"
 
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <memory>
 
 namespace {
@@ -303,6 +305,10 @@ TEST_F(DesignerTest, StackingKeepsTheOrderOfTheOthersAndTheSelection)
     PageDesign design(PageDesignerMode::New, -1, nullptr, 2);
     for (ObjectKind kind : {ObjectKind::Text, ObjectKind::Rectangle, ObjectKind::Circle, ObjectKind::Bitmap})
         design.addObject(kind, QPoint(0, 0));
+    QImage red(2, 2, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(dir.filePath(QStringLiteral("red.bmp"))));
+    ASSERT_TRUE(design.loadBitmap(4, dir.filePath(QStringLiteral("red.bmp"))));
     const auto names = [&] {
         QByteArrayList result;
         for (int n = 1; n <= design.layout().objectCount(); ++n)
@@ -332,7 +338,10 @@ TEST_F(DesignerTest, MissingBitmapWarnsAndShowsThePlaceholder)
     layout.object(1).BitmapFile.setText(dir.filePath(QStringLiteral("gone.bmp")));
     auto reopened = reopen(layout, 2);
     EXPECT_EQ(messages.lastText(), QStringLiteral("A bitmap for this layout could not be located."));
-    EXPECT_EQ(reopened->picture(1).size(), QSize(144, 144));
+    EXPECT_TRUE(reopened->picture(1).isNull());
+    const QImage placeholder = designPagePicture(*reopened);
+    EXPECT_EQ(placeholder.pixelColor(10, 50), QColor(Qt::black)); // its frame
+    EXPECT_EQ(placeholder.pixelColor(20, 20), QColor(Qt::white));
     EXPECT_EQ(reopened->layout().object(1).BitmapFile.text(), dir.filePath(QStringLiteral("gone.bmp")));
 
     const QString text = dir.filePath(QStringLiteral("note.bmp"));
@@ -372,6 +381,36 @@ TEST_F(DesignerTest, PagePictureShowsKindsBordersAndHandles)
     EXPECT_EQ(ruler.size(), QSize(612, kRulerDepth));
     EXPECT_EQ(ruler.pixelColor(72, 20), QColor(Qt::black));
     EXPECT_EQ(ruler.pixelColor(80, 20), QColor(Qt::red));
+}
+
+TEST_F(DesignerTest, DamagedLayoutsOpenDrawZoomAndSaveWithoutHarm)
+{
+    QRandomGenerator random(14);
+    for (int round = 0; round < 16; ++round) {
+        auto layout = std::make_unique<PageLayoutRecord>();
+        random.fillRange(reinterpret_cast<quint32*>(layout.get()), sizeof(PageLayoutRecord) / 4);
+        if (round % 2) { // plausible kinds and counts, absurd everything else
+            layout->ObjectCount = static_cast<std::int16_t>(round % 21);
+            for (LayoutObject& object : layout->Objects)
+                object.ObjKind = static_cast<std::int16_t>(ObjectKind::Bitmap) + round % 3;
+            layout->object(1).setRect(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
+        }
+        auto design = reopen(*layout, round % 4);
+        design->select(1);
+        EXPECT_FALSE(designPagePicture(*design).isNull());
+        designRuler(*design, Qt::Vertical);
+        design->mouseMove(QPoint(5, 5), false);
+        design->mousePress(QPoint(5, 5), Qt::LeftButton);
+        design->mouseMove(QPoint(50, 50), true);
+        design->mouseRelease(QPoint(50, 50));
+        design->setZoom(round % 3 + 1);
+        design->setInches(round % 2 == 0);
+        design->bringToFront(2);
+        design->deleteObject(1);
+        EXPECT_EQ(design->save(QStringLiteral("x"), QStringLiteral("8"), QStringLiteral("9"), library()) ==
+                      PageDesign::SaveResult::Saved,
+                  !design->isCustomPaper() || design->inches());
+    }
 }
 
 TEST_F(DesignerTest, PopupItemsDisabledByKind)
