@@ -12,6 +12,11 @@ namespace {
 
 const QColor kRulerColour = colorFromWindows(0x0000FF);
 
+// The border edit takes one digit; wider borders come only from damaged or
+// foreign records, and drawing hundreds of nested outlines (ellipses above
+// all) would hold the window up for seconds.
+constexpr int kMaxDrawnOutlines = 20;
+
 // A rectangle given by its edges, right and bottom just outside, as a
 // painter's outline takes it: the pen covers the last row and column inside.
 QRect outline(const DesignRect& r) { return QRect(r.left, r.top, r.right - r.left - 1, r.bottom - r.top - 1); }
@@ -25,7 +30,7 @@ bool isEmpty(const DesignRect& r) { return r.right - r.left <= 0 || r.bottom - r
 // a stored layout do not reach the painter.
 DesignRect drawable(const DesignRect& r)
 {
-    static constexpr int limit = 4 * kMaxPagePixels;
+    static constexpr int limit = 2 * kMaxPagePixels;
     const auto hold = [](int v) { return std::clamp(v, -limit, limit); };
     return {hold(r.left), hold(r.top), hold(r.right), hold(r.bottom)};
 }
@@ -70,7 +75,8 @@ void drawFrame(QPainter& painter, const LayoutObject& object, const DesignRect& 
     painter.setBrush(Qt::NoBrush);
     if (object.UseBorder) {
         painter.setPen(QPen(colorFromWindows(object.BorderColor), 0));
-        for (int k = 0; k < object.borderWidth() && !isEmpty(inset(rect, k)); ++k)
+        const int outlines = std::min(object.borderWidth(), kMaxDrawnOutlines);
+        for (int k = 0; k < outlines && !isEmpty(inset(rect, k)); ++k)
             drawShape(painter, inset(rect, k), ellipse);
     } else if (object.ObjKind != int(ObjectKind::Bitmap)) {
         painter.setPen(QPen(Qt::black, 0, Qt::DotLine));
