@@ -340,7 +340,8 @@ void TMainWin::buildMenus()
     QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
     auto* pageLayout = addCommand(edit, QStringLiteral("PageLayout"), QStringLiteral("&Page Layout"),
                                   QKeySequence(QStringLiteral("Ctrl+L")), nullptr);
-    connect(pageLayout, &QAction::triggered, this, [this] { showPageLayoutList(this, settings(), globals().screenScale); });
+    connect(pageLayout, &QAction::triggered, this,
+            [this] { showPageLayoutList(this, settings(), globals().screenScale); });
     auto* puzzleShape = addCommand(edit, QStringLiteral("PuzzleShape"), QStringLiteral("Puzzle &Shape"),
                                    QKeySequence(QStringLiteral("Ctrl+H")), nullptr);
     connect(puzzleShape, &QAction::triggered, this, [this] { showShapesDialog(this); });
