@@ -8,6 +8,7 @@
 #include "info/ui/infodialogs.h"
 #include "pagelayout/layoutlibrary.h"
 #include "pagelayout/ui/listpagesdialog.h"
+#include "pagelayout/ui/screencursors.h"
 #include "render/printoptions.h"
 #include "render/ui/bookletdialog.h"
 #include "render/ui/jpegfactordialog.h"
@@ -170,6 +171,7 @@ void TMainWin::FormCreate()
     m_colours256->setChecked(settings().reports.pixelFormat == 2);
 
     m_layout.save(m_client);
+    registerHandCursor();
     lookForEarlierVersionData();
 }
 

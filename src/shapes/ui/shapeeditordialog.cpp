@@ -5,15 +5,12 @@
 #include "shapes/ui/shapegridimage.h"
 #include "widgets/dialoghelper.h"
 
-#include <QApplication>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -189,28 +186,15 @@ void TDoShapes::SaveClick()
 void TDoShapes::sizeEditExit(QLineEdit* edit)
 {
     const bool valid = edit == m_width ? m_editor.applyWidth(edit->text()) : m_editor.applyHeight(edit->text());
-    if (!valid) {
-        // After the message box has closed, so that its own focus changes
-        // do not undo this one.
-        QTimer::singleShot(0, edit, [edit] {
-            edit->setFocus();
-            edit->selectAll();
-        });
-    }
+    if (!valid)
+        refocusLater(edit);
     redraw();
 }
 
 bool TDoShapes::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusOut && (watched == m_width || watched == m_height)) {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        QWidget* next = QApplication::focusWidget();
-        // Leaving for another window (the message box among them) is not
-        // leaving the edit; Save checks the sizes itself and Cancel needs none.
-        const bool leftForControl = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
-                                    && next != m_save && next != m_cancel && isVisible();
-        if (leftForControl)
-            sizeEditExit(static_cast<QLineEdit*>(watched));
-    }
+    // Save checks the sizes itself and Cancel needs none.
+    if ((watched == m_width || watched == m_height) && leftForAnotherControl(event, this, {m_save, m_cancel}))
+        sizeEditExit(static_cast<QLineEdit*>(watched));
     return QDialog::eventFilter(watched, event);
 }
