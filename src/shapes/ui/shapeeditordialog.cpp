@@ -15,6 +15,9 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QValidator>
+
+#include <algorithm>
 
 namespace {
 constexpr int kTitleLength = 30;
@@ -27,6 +30,28 @@ QToolButton* arrowButton(Qt::ArrowType arrow, const QString& name, QWidget* pare
     button->setObjectName(name);
     return button;
 }
+
+// Limits what is typed, not what is there: a stored name longer than the
+// limit is shown whole and may be shortened, but typing never makes a name
+// longer than the limit or than it already is. (A maximum length on the edit
+// would cut the stored name as soon as it is shown.)
+class TypingLimit : public QValidator {
+public:
+    TypingLimit(int limit, QLineEdit* edit) : QValidator(edit), m_limit(limit), m_allowed(limit)
+    {
+        connect(edit, &QLineEdit::textChanged, this,
+                [this](const QString& text) { m_allowed = std::max<qsizetype>(m_limit, text.size()); });
+    }
+
+    State validate(QString& input, int&) const override
+    {
+        return input.size() <= m_allowed ? Acceptable : Invalid;
+    }
+
+private:
+    qsizetype m_limit;
+    qsizetype m_allowed;
+};
 
 QLineEdit* labelledEdit(const QString& caption, const QString& name, int maxLength, QGridLayout* layout,
                         QWidget* parent)
@@ -51,7 +76,9 @@ TDoShapes::TDoShapes(ShapeEditorMode mode, const ShapeRecord& start, int recordI
     connect(m_image, &ShapeGridImage::cellClicked, this, &TDoShapes::GridImageClick);
 
     auto* fields = new QGridLayout;
-    m_title = labelledEdit(QStringLiteral("Title"), QStringLiteral("Title"), kTitleLength, fields, this);
+    m_title = labelledEdit(QStringLiteral("Title"), QStringLiteral("Title"), decltype(ShapeRecord::ShapeName)::Capacity,
+                           fields, this);
+    m_title->setValidator(new TypingLimit(kTitleLength, m_title));
     m_width = labelledEdit(QStringLiteral("Width"), QStringLiteral("Width"), kSizeLength, fields, this);
     m_height = labelledEdit(QStringLiteral("Height"), QStringLiteral("Height"), kSizeLength, fields, this);
     m_width->installEventFilter(this);
