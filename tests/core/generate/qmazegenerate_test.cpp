@@ -7,10 +7,13 @@
 #include "support/guiapplication.h"
 #include "support/tempdir.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QSet>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -28,8 +31,10 @@ struct QmazeRun {
     QString err;
 };
 
-// Runs qmaze with the given program directory (the shipped one by default).
-QmazeRun runQmaze(const QStringList& arguments, const QString& programDir = shippedProgramDir())
+// Runs qmaze with the given program directory (the shipped one by default),
+// started through `wrapper` (a program and its arguments) when one is given.
+QmazeRun runQmaze(const QStringList& arguments, const QString& programDir = shippedProgramDir(),
+                  const QStringList& wrapper = {})
 {
     ensureGuiApplication();
     QProcess process;
@@ -37,7 +42,11 @@ QmazeRun runQmaze(const QStringList& arguments, const QString& programDir = ship
     environment.insert(QString::fromLatin1(kProgramDirEnv), programDir);
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     process.setProcessEnvironment(environment);
-    process.start(shippedProgramDir() + QStringLiteral("/qmaze"), arguments);
+    const QString qmaze = shippedProgramDir() + QStringLiteral("/qmaze");
+    if (wrapper.isEmpty())
+        process.start(qmaze, arguments);
+    else
+        process.start(wrapper.first(), wrapper.mid(1) + QStringList{qmaze} + arguments);
     if (!process.waitForFinished(60000))
         return {};
     return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
@@ -124,6 +133,37 @@ TEST_F(QmazeGenerate, SameSeedRepeatsTheRunAndTheRecordIsComplete)
     const QmazeRun list = runQmaze({QStringLiteral("list"), QStringLiteral("--collection"), collection()});
     EXPECT_TRUE(list.out.contains(QStringLiteral("Animals"))) << qPrintable(list.out);
     EXPECT_TRUE(list.out.contains(QStringLiteral("0  Pets")));
+
+    // A rendered picture declares the resolution asked for.
+    const QString png = m_folders.path(QStringLiteral("page.png"));
+    const QmazeRun render = runQmaze({QStringLiteral("render"), QStringLiteral("--collection"), collection(),
+                                      QStringLiteral("--index"), QStringLiteral("0"), QStringLiteral("--out"), png,
+                                      QStringLiteral("--dpi"), QStringLiteral("120")});
+    ASSERT_EQ(render.exitCode, 0) << qPrintable(render.err);
+    const QImage picture(png);
+    EXPECT_EQ(picture.width(), 1020); // 8.5 inches
+    EXPECT_EQ(picture.dotsPerMeterX(), 4724);
+    EXPECT_EQ(picture.dotsPerMeterY(), 4724);
+}
+
+TEST_F(QmazeGenerate, ListReportsACollectionThatCannotBeRead)
+{
+    const QString path = collection();
+    TestFolders::writeFile(path, QByteArray(95830, '\0'));
+    ASSERT_TRUE(QFile::setPermissions(path, {}));
+    // The superuser reads any file; without that privilege it cannot.
+    QStringList wrapper;
+    if (QFile(path).open(QIODevice::ReadOnly)) {
+        const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+        if (setpriv.isEmpty())
+            GTEST_SKIP() << "the file stays readable";
+        wrapper = {setpriv, QStringLiteral("--bounding-set=-dac_override,-dac_read_search")};
+    }
+    const QmazeRun list = runQmaze({QStringLiteral("list"), QStringLiteral("--collection"), path},
+                                   shippedProgramDir(), wrapper);
+    EXPECT_EQ(list.exitCode, 1);
+    EXPECT_TRUE(list.out.isEmpty());
+    EXPECT_TRUE(list.err.contains(QStringLiteral("qmaze list: cannot open %1").arg(path))) << qPrintable(list.err);
 }
 
 TEST_F(QmazeGenerate, RefusesWhatCreateRefusesWithItsMessages)
