@@ -37,20 +37,22 @@ QToolButton* arrowButton(Qt::ArrowType arrow, const QString& name, QWidget* pare
 // would cut the stored name as soon as it is shown.)
 class TypingLimit : public QValidator {
 public:
-    TypingLimit(int limit, QLineEdit* edit) : QValidator(edit), m_limit(limit), m_allowed(limit)
-    {
-        connect(edit, &QLineEdit::textChanged, this,
-                [this](const QString& text) { m_allowed = std::max<qsizetype>(m_limit, text.size()); });
-    }
+    TypingLimit(int limit, QObject* parent) : QValidator(parent), m_limit(limit) {}
+
+    // Lets the edit take a text of this length from the program.
+    void allowLength(qsizetype length) const { m_length = length; }
 
     State validate(QString& input, int&) const override
     {
-        return input.size() <= m_allowed ? Acceptable : Invalid;
+        if (input.size() > std::max(m_limit, m_length))
+            return Invalid;
+        m_length = input.size();
+        return Acceptable;
     }
 
 private:
     qsizetype m_limit;
-    qsizetype m_allowed;
+    mutable qsizetype m_length = 0; // of the text last accepted
 };
 
 QLineEdit* labelledEdit(const QString& caption, const QString& name, int maxLength, QGridLayout* layout,
@@ -78,7 +80,8 @@ TDoShapes::TDoShapes(ShapeEditorMode mode, const ShapeRecord& start, int recordI
     auto* fields = new QGridLayout;
     m_title = labelledEdit(QStringLiteral("Title"), QStringLiteral("Title"), decltype(ShapeRecord::ShapeName)::Capacity,
                            fields, this);
-    m_title->setValidator(new TypingLimit(kTitleLength, m_title));
+    auto* titleLimit = new TypingLimit(kTitleLength, m_title);
+    m_title->setValidator(titleLimit);
     m_width = labelledEdit(QStringLiteral("Width"), QStringLiteral("Width"), kSizeLength, fields, this);
     m_height = labelledEdit(QStringLiteral("Height"), QStringLiteral("Height"), kSizeLength, fields, this);
     m_width->installEventFilter(this);
@@ -138,7 +141,9 @@ TDoShapes::TDoShapes(ShapeEditorMode mode, const ShapeRecord& start, int recordI
     layout->addLayout(side);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    m_title->setText(m_editor.shape().ShapeName.text());
+    const QString name = m_editor.shape().ShapeName.text();
+    titleLimit->allowLength(name.size());
+    m_title->setText(name);
     showSize();
     redraw();
 }
