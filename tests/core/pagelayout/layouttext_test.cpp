@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
 
 #include <gtest/gtest.h>
 
@@ -47,6 +48,59 @@ const LayoutObject* findKind(const PageLayoutRecord& layout, ObjectKind kind)
     return nullptr;
 }
 
+// Inches per design pixel of a layout.
+double inchesPerPixel(const PageLayoutRecord& layout)
+{
+    const double unit = layout.UnitsInches ? 1.0 : 1 / 2.54;
+    return layout.PageWidth * unit / layout.PageWidthPixels;
+}
+
+bool inside(const LayoutObject& inner, const LayoutObject& outer)
+{
+    return inner.left() >= outer.left() && inner.right() <= outer.right() && inner.top() >= outer.top()
+           && inner.bottom() <= outer.bottom();
+}
+
+// Text that starts at the left edge of its box (left-aligned text and every
+// word or clue list) must not have a border of its own, and keeps at least
+// 1/12 inch from the left of a bordered rectangle around it; returns the
+// first object that does not.
+QString textTouchingABorder(const PageLayoutRecord& layout)
+{
+    for (int n = 1; n <= layout.objectCount(); ++n) {
+        const LayoutObject& text = layout.object(n);
+        const auto kind = static_cast<ObjectKind>(int(text.ObjKind));
+        const bool hasText = kind == ObjectKind::Title || kind == ObjectKind::Bonus || kind == ObjectKind::Text;
+        if (!(kind == ObjectKind::WordList || (hasText && text.TextAlign == 1)))
+            continue;
+        if (text.UseBorder)
+            return text.ObjName.text();
+        for (int f = 1; f <= layout.objectCount(); ++f) {
+            const LayoutObject& frame = layout.object(f);
+            if (frame.ObjKind == static_cast<int>(ObjectKind::Rectangle) && frame.UseBorder && inside(text, frame)
+                && (text.left() - frame.left()) * inchesPerPixel(layout) < 1.0 / 12)
+                return text.ObjName.text();
+        }
+    }
+    return {};
+}
+
+// A text object with its text, inside a bordered rectangle.
+bool hasFramedText(const PageLayoutRecord& layout)
+{
+    for (int n = 1; n <= layout.objectCount(); ++n) {
+        const LayoutObject& text = layout.object(n);
+        if (text.ObjKind != static_cast<int>(ObjectKind::Text) || text.text().isEmpty())
+            continue;
+        for (int f = 1; f <= layout.objectCount(); ++f) {
+            const LayoutObject& frame = layout.object(f);
+            if (frame.ObjKind == static_cast<int>(ObjectKind::Rectangle) && frame.UseBorder && inside(text, frame))
+                return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 TEST(ShippedLayouts, SourcesDescribeUsablePagesAndTheBuiltLibraryMatches)
@@ -55,6 +109,7 @@ TEST(ShippedLayouts, SourcesDescribeUsablePagesAndTheBuiltLibraryMatches)
     ASSERT_GE(sources.size(), 6);
     QByteArray expected;
     bool a4InCentimetres = false, landscape = false, bonusWithFramedText = false;
+    QMap<QByteArray, QStringList> kinds; // paper -> landscape, large print, name line
     auto layout = std::make_unique<PageLayoutRecord>();
     for (const QString& path : sources) {
         QString error;
@@ -65,13 +120,31 @@ TEST(ShippedLayouts, SourcesDescribeUsablePagesAndTheBuiltLibraryMatches)
         a4InCentimetres |= layout->PaperName.view() == "A4" && layout->UnitsInches == 0
                            && layout->PageWidthPixels == 420 && layout->PageHeightPixels == 594;
         landscape |= layout->Portrait == 0 && layout->PageWidth > layout->PageHeight;
-        const LayoutObject* text = findKind(*layout, ObjectKind::Text);
-        bonusWithFramedText |= findKind(*layout, ObjectKind::Bonus) && text && text->UseBorder && !text->text().isEmpty();
+        bonusWithFramedText |= findKind(*layout, ObjectKind::Bonus) && hasFramedText(*layout);
+        const QString touching = textTouchingABorder(*layout);
+        EXPECT_TRUE(touching.isEmpty()) << qPrintable(path + ": " + touching);
+        QStringList& kindsOfPaper = kinds[layout->PaperName.bytes()];
+        if (!layout->Portrait)
+            kindsOfPaper << QStringLiteral("landscape");
+        if (layout->LayoutName.text().contains(QStringLiteral("Large Print"))) {
+            kindsOfPaper << QStringLiteral("large print");
+            // Its grid draws its lines.
+            EXPECT_EQ(findKind(*layout, ObjectKind::Puzzle)->Transparent, 1) << qPrintable(path);
+        }
+        if (hasFramedText(*layout))
+            kindsOfPaper << QStringLiteral("name line");
         expected.append(reinterpret_cast<const char*>(layout.get()), sizeof *layout);
     }
     EXPECT_TRUE(a4InCentimetres);
     EXPECT_TRUE(landscape);
     EXPECT_TRUE(bonusWithFramedText);
+    // Letter and A4 each have a landscape, a large print and a name line page.
+    for (const QByteArray& paper : {QByteArray("Letter"), QByteArray("A4")}) {
+        QStringList found = kinds.value(paper);
+        found.sort();
+        EXPECT_TRUE(found.join(u',') == QStringLiteral("landscape,large print,name line"))
+            << paper.constData() << ": " << qPrintable(found.join(u','));
+    }
 
     // Record 0, the default: Letter portrait with a three-column word list.
     ASSERT_TRUE(parseLayoutText(readAll(sources.first()), *layout, nullptr));
