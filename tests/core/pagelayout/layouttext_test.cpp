@@ -1,9 +1,9 @@
 #include "pagelayout/layoutlibrary.h"
 #include "pagelayout/layouttext.h"
 #include "storage/recordfile.h"
+#include "support/shippedsources.h"
+#include "support/tempdir.h"
 
-#include <QDir>
-#include <QFile>
 #include <QMap>
 
 #include <gtest/gtest.h>
@@ -13,20 +13,7 @@
 
 namespace {
 
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QStringList shippedSources()
-{
-    const QDir dir(QStringLiteral(QM_SOURCE_DIR "/data/layouts"));
-    QStringList paths;
-    for (const QString& name : dir.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name))
-        paths << dir.filePath(name);
-    return paths;
-}
+QByteArray readAll(const QString& path) { return TestFolders::readFile(path); }
 
 bool insidePage(const PageLayoutRecord& layout)
 {
@@ -105,7 +92,7 @@ bool hasFramedText(const PageLayoutRecord& layout)
 
 TEST(ShippedLayouts, SourcesDescribeUsablePagesAndTheBuiltLibraryMatches)
 {
-    const QStringList sources = shippedSources();
+    const QStringList sources = shippedSources("layouts");
     ASSERT_GE(sources.size(), 6);
     QByteArray expected;
     bool a4InCentimetres = false, landscape = false, bonusWithFramedText = false;

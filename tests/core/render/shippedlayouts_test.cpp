@@ -3,35 +3,19 @@
 #include "renderfixture.h"
 
 #include "pagelayout/layouttext.h"
-
-#include <QDir>
-#include <QFile>
+#include "support/shippedsources.h"
+#include "support/tempdir.h"
 
 #include <map>
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QStringList layoutSources()
-{
-    const QDir dir(QStringLiteral(QM_SOURCE_DIR "/data/layouts"));
-    QStringList paths;
-    for (const QString& name : dir.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name))
-        paths << dir.filePath(name);
-    return paths;
-}
 
 // The words and clues of the sample lists, "WORD: clue" a line.
 QList<QByteArray> sampleLines()
 {
     QList<QByteArray> lines;
     for (const char* name : {"human-body", "world-capitals", "solar-system", "landforms", "african-safari"}) {
-        const QByteArray text = readAll(QStringLiteral(QM_SOURCE_DIR "/data/sample/%1.txt").arg(QLatin1String(name)));
+        const QByteArray text = TestFolders::readFile(QStringLiteral(QM_SOURCE_DIR "/data/sample/%1.txt").arg(QLatin1String(name)));
         for (const QByteArray& line : text.split('\n'))
             if (line.contains(':'))
                 lines << line.trimmed();
@@ -88,10 +72,10 @@ class ShippedLayoutPrint : public RenderTest {};
 TEST_F(ShippedLayoutPrint, TwentyWordsAllPrintReadablyInEvenColumns)
 {
     auto layout = std::make_unique<PageLayoutRecord>();
-    const QStringList sources = layoutSources();
+    const QStringList sources = shippedSources("layouts");
     ASSERT_FALSE(sources.isEmpty());
     for (const QString& path : sources) {
-        ASSERT_TRUE(parseLayoutText(readAll(path), *layout, nullptr)) << qPrintable(path);
+        ASSERT_TRUE(parseLayoutText(TestFolders::readFile(path), *layout, nullptr)) << qPrintable(path);
         const int madeFor = listObject(*layout).ObjName.view() == "Clue List" ? ClueList : NormalWords;
         for (const int style : {NormalWords, ClueList}) {
             SCOPED_TRACE(qPrintable(QStringLiteral("%1, %2").arg(path, style == ClueList ? "clues" : "words")));

@@ -2,9 +2,9 @@
 
 #include "shapes/shapedrawing.h"
 #include "shapes/shapelibrary.h"
+#include "support/shippedsources.h"
+#include "support/tempdir.h"
 
-#include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QSet>
 
@@ -12,20 +12,9 @@
 
 namespace {
 
-QStringList shapeSources()
-{
-    QDir dir(QStringLiteral(QM_SOURCE_DIR "/data/shapes"));
-    QStringList paths;
-    for (const QString& name : dir.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name))
-        paths.append(dir.filePath(name));
-    return paths;
-}
+QStringList shapeSources() { return shippedSources("shapes"); }
 
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+QByteArray readAll(const QString& path) { return TestFolders::readFile(path); }
 
 TEST(ShapeText, ReadsRowsOrASizeAndNamesTheFaultyLine)
 {
