@@ -35,57 +35,40 @@ const LayoutObject* findKind(const PageLayoutRecord& layout, ObjectKind kind)
     return nullptr;
 }
 
-// Inches per design pixel of a layout.
-double inchesPerPixel(const PageLayoutRecord& layout)
-{
-    const double unit = layout.UnitsInches ? 1.0 : 1 / 2.54;
-    return layout.PageWidth * unit / layout.PageWidthPixels;
-}
-
-bool inside(const LayoutObject& inner, const LayoutObject& outer)
-{
-    return inner.left() >= outer.left() && inner.right() <= outer.right() && inner.top() >= outer.top()
-           && inner.bottom() <= outer.bottom();
-}
-
-// Text that starts at the left edge of its box (left-aligned text and every
-// word or clue list) must not have a border of its own, and keeps at least
-// 1/12 inch from the left of a bordered rectangle around it; returns the
-// first object that does not.
-QString textTouchingABorder(const PageLayoutRecord& layout)
+// The bordered rectangle around an object, or null.
+const LayoutObject* frameAround(const PageLayoutRecord& layout, const LayoutObject& o)
 {
     for (int n = 1; n <= layout.objectCount(); ++n) {
-        const LayoutObject& text = layout.object(n);
-        const auto kind = static_cast<ObjectKind>(int(text.ObjKind));
-        const bool hasText = kind == ObjectKind::Title || kind == ObjectKind::Bonus || kind == ObjectKind::Text;
-        if (!(kind == ObjectKind::WordList || (hasText && text.TextAlign == 1)))
-            continue;
-        if (text.UseBorder)
-            return text.ObjName.text();
-        for (int f = 1; f <= layout.objectCount(); ++f) {
-            const LayoutObject& frame = layout.object(f);
-            if (frame.ObjKind == static_cast<int>(ObjectKind::Rectangle) && frame.UseBorder && inside(text, frame)
-                && (text.left() - frame.left()) * inchesPerPixel(layout) < 1.0 / 12)
-                return text.ObjName.text();
-        }
+        const LayoutObject& f = layout.object(n);
+        if (f.ObjKind == static_cast<int>(ObjectKind::Rectangle) && f.UseBorder && o.left() >= f.left()
+            && o.right() <= f.right() && o.top() >= f.top() && o.bottom() <= f.bottom())
+            return &f;
     }
-    return {};
+    return nullptr;
 }
 
-// A text object with its text, inside a bordered rectangle.
-bool hasFramedText(const PageLayoutRecord& layout)
+// Whether text that starts at the left of its box (left-aligned text, every
+// word or clue list) has a border of its own or lies within 1/12 inch of the
+// left of a frame; and whether a text object with its text lies in a frame.
+struct FramedText {
+    bool touching = false;
+    bool framed = false;
+};
+FramedText framedText(const PageLayoutRecord& layout)
 {
+    const double inchesPerPixel = layout.PageWidth / layout.PageWidthPixels / (layout.UnitsInches ? 1 : 2.54);
+    FramedText result;
     for (int n = 1; n <= layout.objectCount(); ++n) {
-        const LayoutObject& text = layout.object(n);
-        if (text.ObjKind != static_cast<int>(ObjectKind::Text) || text.text().isEmpty())
-            continue;
-        for (int f = 1; f <= layout.objectCount(); ++f) {
-            const LayoutObject& frame = layout.object(f);
-            if (frame.ObjKind == static_cast<int>(ObjectKind::Rectangle) && frame.UseBorder && inside(text, frame))
-                return true;
-        }
+        const LayoutObject& o = layout.object(n);
+        const auto kind = static_cast<ObjectKind>(int(o.ObjKind));
+        const LayoutObject* frame = frameAround(layout, o);
+        result.framed |= kind == ObjectKind::Text && !o.text().isEmpty() && frame;
+        const bool leftText = (kind == ObjectKind::Title || kind == ObjectKind::Bonus || kind == ObjectKind::Text)
+                              && o.TextAlign == 1;
+        if (kind == ObjectKind::WordList || leftText)
+            result.touching |= o.UseBorder || (frame && (o.left() - frame->left()) * inchesPerPixel < 1.0 / 12);
     }
-    return false;
+    return result;
 }
 
 } // namespace
@@ -107,9 +90,9 @@ TEST(ShippedLayouts, SourcesDescribeUsablePagesAndTheBuiltLibraryMatches)
         a4InCentimetres |= layout->PaperName.view() == "A4" && layout->UnitsInches == 0
                            && layout->PageWidthPixels == 420 && layout->PageHeightPixels == 594;
         landscape |= layout->Portrait == 0 && layout->PageWidth > layout->PageHeight;
-        bonusWithFramedText |= findKind(*layout, ObjectKind::Bonus) && hasFramedText(*layout);
-        const QString touching = textTouchingABorder(*layout);
-        EXPECT_TRUE(touching.isEmpty()) << qPrintable(path + ": " + touching);
+        const FramedText text = framedText(*layout);
+        bonusWithFramedText |= findKind(*layout, ObjectKind::Bonus) && text.framed;
+        EXPECT_FALSE(text.touching) << qPrintable(path);
         QStringList& kindsOfPaper = kinds[layout->PaperName.bytes()];
         if (!layout->Portrait)
             kindsOfPaper << QStringLiteral("landscape");
@@ -118,7 +101,7 @@ TEST(ShippedLayouts, SourcesDescribeUsablePagesAndTheBuiltLibraryMatches)
             // Its grid draws its lines.
             EXPECT_EQ(findKind(*layout, ObjectKind::Puzzle)->Transparent, 1) << qPrintable(path);
         }
-        if (hasFramedText(*layout))
+        if (text.framed)
             kindsOfPaper << QStringLiteral("name line");
         expected.append(reinterpret_cast<const char*>(layout.get()), sizeof *layout);
     }
