@@ -1,3 +1,4 @@
+#include "app/application.h"
 #include "app/mainwindow.h"
 #include "base/messageservice.h"
 #include "base/paths.h"
@@ -5,15 +6,11 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFont>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quillmaze 98"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quillmaze 98"));
-    // "Arial" in layouts and settings is drawn with its metric twin.
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    setUpApplication();
 
     setProgramDirectory(findProgramDirectory(QCoreApplication::applicationDirPath()));
     setStartDirectory(QDir::currentPath());

@@ -24,9 +24,10 @@ struct QmazeRun {
 };
 
 // Runs qmaze with the given program directory (the shipped one by default)
-// in workingDir (the current one when empty).
+// in workingDir (the current one when empty), started through `wrapper` (a
+// program and its arguments) when one is given.
 inline QmazeRun runQmaze(const QStringList& arguments, const QString& programDir = shippedProgramDir(),
-                         const QString& workingDir = QString())
+                         const QString& workingDir = QString(), const QStringList& wrapper = {})
 {
     ensureGuiApplication();
     QProcess process;
@@ -36,7 +37,11 @@ inline QmazeRun runQmaze(const QStringList& arguments, const QString& programDir
     process.setProcessEnvironment(environment);
     if (!workingDir.isEmpty())
         process.setWorkingDirectory(workingDir);
-    process.start(shippedProgramDir() + QStringLiteral("/qmaze"), arguments);
+    const QString qmaze = shippedProgramDir() + QStringLiteral("/qmaze");
+    if (wrapper.isEmpty())
+        process.start(qmaze, arguments);
+    else
+        process.start(wrapper.first(), wrapper.mid(1) + QStringList{qmaze} + arguments);
     if (!process.waitForFinished(120000))
         return {};
     return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
