@@ -22,6 +22,10 @@ int main(int argc, char** argv)
     installMessageService(&messageService);
 
     TMainWin window;
+    // The one argument the program takes: a collection to open at start.
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() > 1)
+        window.openFromCommandLine(arguments.at(1));
     window.show();
     const int result = app.exec();
     installMessageService(nullptr);
