@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 #include "base/messageservice.h"
 #include "base/paths.h"
+#include "base/programfolders.h"
 #include "widgets/qtmessageservice.h"
 
 #include <QApplication>
@@ -15,7 +16,7 @@ int main(int argc, char** argv)
     // "Arial" in layouts and settings is drawn with its metric twin.
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
 
-    setProgramDirectory(findProgramDirectory(QCoreApplication::applicationDirPath()));
+    setUpProgramFolders(QCoreApplication::applicationDirPath());
     setStartDirectory(QDir::currentPath());
 
     QtMessageService messageService;

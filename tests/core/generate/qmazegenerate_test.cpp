@@ -16,11 +16,9 @@
 
 namespace {
 
-QString shippedProgramDir()
-{
-    const QString fromEnvironment = qEnvironmentVariable(kProgramDirEnv);
-    return fromEnvironment.isEmpty() ? QStringLiteral(QM_PROGRAM_DIR) : fromEnvironment;
-}
+// The shipped files, used read only as qmaze's program directory.
+QString shippedDataDir() { return QStringLiteral(QM_DATA_DIR); }
+QString qmazeProgram() { return QStringLiteral(QM_BIN_DIR "/qmaze"); }
 
 struct QmazeRun {
     int exitCode = -1;
@@ -29,7 +27,7 @@ struct QmazeRun {
 };
 
 // Runs qmaze with the given program directory (the shipped one by default).
-QmazeRun runQmaze(const QStringList& arguments, const QString& programDir = shippedProgramDir())
+QmazeRun runQmaze(const QStringList& arguments, const QString& programDir = shippedDataDir())
 {
     ensureGuiApplication();
     QProcess process;
@@ -37,7 +35,7 @@ QmazeRun runQmaze(const QStringList& arguments, const QString& programDir = ship
     environment.insert(QString::fromLatin1(kProgramDirEnv), programDir);
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     process.setProcessEnvironment(environment);
-    process.start(shippedProgramDir() + QStringLiteral("/qmaze"), arguments);
+    process.start(qmazeProgram(), arguments);
     if (!process.waitForFinished(60000))
         return {};
     return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
@@ -48,7 +46,7 @@ class QmazeGenerate : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!QFileInfo::exists(shippedProgramDir() + QStringLiteral("/qmaze")))
+        if (!QFileInfo::exists(qmazeProgram()))
             GTEST_SKIP() << "qmaze is not built";
     }
 
@@ -222,7 +220,7 @@ TEST_F(QmazeGenerate, HiddenPhraseFillsTheFreeCellsAndAnOffensiveOneRefusesTheSa
 // its grid, every free cell filled.
 TEST(SampleCollection, HoldsGoodGeneratedPuzzlesInSeveralCategories)
 {
-    const QString path = shippedProgramDir() + QStringLiteral("/SAMPLE.QZ3");
+    const QString path = shippedDataDir() + QStringLiteral("/SAMPLE.QZ3");
     ASSERT_TRUE(QFileInfo::exists(path)) << qPrintable(path);
     const qint64 count = puzzleCount(path);
     EXPECT_GE(count, 8);
