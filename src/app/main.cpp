@@ -7,12 +7,15 @@
 #include <QApplication>
 #include <QDir>
 #include <QFont>
+#include <QIcon>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillmaze 98"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quillmaze 98"));
+    // Ties the windows to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmaze.Quillmaze"));
     // "Arial" in layouts and settings is drawn with its metric twin.
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
 
@@ -23,6 +26,7 @@ int main(int argc, char** argv)
     installMessageService(&messageService);
 
     TMainWin window;
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quillmaze.svg")));
     // The one argument the program takes: a collection to open at start.
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() > 1)
