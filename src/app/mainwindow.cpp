@@ -31,6 +31,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
@@ -48,6 +49,18 @@ namespace {
 
 const QString kNoPuzzleSelected = QStringLiteral("No puzzle selected.  Please select a puzzle first.");
 const QString kCollectionFilter = QStringLiteral("QMAZE Files (*.QZ3)|*.QZ3");
+const QString kNotACollection = QStringLiteral("The file selected is not a valid Quillmaze file.");
+
+bool hasCollectionExtension(const QString& path)
+{
+    return QFileInfo(path).suffix().compare(QLatin1String("QZ3"), Qt::CaseInsensitive) == 0;
+}
+
+bool isReadableFile(const QString& path)
+{
+    QFile file(path);
+    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
+}
 
 constexpr std::array<int, 4> kPresets = {640, 800, 1024, 1280};
 constexpr std::array<int, 4> kPresetHeights = {480, 600, 768, 1024};
@@ -645,10 +658,27 @@ void TMainWin::OpenGroup()
     const QString path = chooseFile(this, request);
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().compare(QLatin1String("QZ3"), Qt::CaseInsensitive) != 0) {
-        showError(QStringLiteral("The file selected is not a valid Quillmaze file."));
+    if (!hasCollectionExtension(path)) {
+        showError(kNotACollection);
         return;
     }
+    openCollection(path);
+}
+
+void TMainWin::openFromCommandLine(const QString& argument)
+{
+    // The open dialog offers existing files only; a command line may name
+    // anything, so the file must also be there and readable.
+    const QString path = QFileInfo(argument).absoluteFilePath();
+    if (!hasCollectionExtension(path) || !isReadableFile(path)) {
+        showError(kNotACollection);
+        return;
+    }
+    openCollection(path);
+}
+
+void TMainWin::openCollection(const QString& path)
+{
     setCurrentPath(path);
     LoadInPuzzles();
     EnableDisable();
@@ -658,9 +688,7 @@ void TMainWin::OpenSaveFile(const QString& path)
 {
     if (path.isEmpty() || !QFileInfo::exists(path))
         return;
-    setCurrentPath(path);
-    LoadInPuzzles();
-    EnableDisable();
+    openCollection(path);
 }
 
 void TMainWin::DeletePuzzle()
@@ -688,7 +716,7 @@ void TMainWin::NewPuzzleClick()
     // the current puzzle as it was.
     PageLayoutRecord layout;
     if (!runReportingIoErrors([&] {
-            layout = newPuzzleLayout(programFile(QString::fromLatin1(kLayoutLibraryFile)),
+            layout = newPuzzleLayout(layoutLibraryPath(),
                                      settings().pageLayout.defaultPage);
         }))
         return;

@@ -24,7 +24,7 @@ class QmazeGenerate : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!QFileInfo::exists(shippedProgramDir() + QStringLiteral("/qmaze")))
+        if (!QFileInfo::exists(qmazeProgram()))
             GTEST_SKIP() << "qmaze is not built";
     }
 
@@ -127,7 +127,7 @@ TEST_F(QmazeGenerate, ListReportsACollectionThatCannotBeRead)
         wrapper = {setpriv, QStringLiteral("--bounding-set=-dac_override,-dac_read_search")};
     }
     const QmazeRun list = runQmaze({QStringLiteral("list"), QStringLiteral("--collection"), path},
-                                   shippedProgramDir(), QString(), wrapper);
+                                   shippedDataDir(), QString(), wrapper);
     EXPECT_EQ(list.exitCode, 1);
     EXPECT_TRUE(list.out.isEmpty());
     EXPECT_TRUE(list.err.contains(QStringLiteral("qmaze list: cannot open %1").arg(path))) << qPrintable(list.err);
@@ -182,7 +182,7 @@ TEST_F(QmazeGenerate, ReadsWordsAsTheEditorsImportWithTheConfiguredSeparator)
     TestFolders::writeFile(m_folders.startDir() + QStringLiteral("/QMAZE3.INI"), "[Create Options]\r\nSep Char=;\r\n");
     const QString words = writeWords("\xEF\xBB\xBF" "caf\xC3\xA9 ; hot: or cold\nmilk");
     const QmazeRun run =
-        runQmaze(generate(words, {QStringLiteral("--shape"), QStringLiteral("10x10")}), shippedProgramDir(),
+        runQmaze(generate(words, {QStringLiteral("--shape"), QStringLiteral("10x10")}), shippedDataDir(),
                  m_folders.startDir());
     ASSERT_EQ(run.exitCode, 0) << qPrintable(run.err);
     const auto record = readBack();
@@ -245,7 +245,7 @@ TEST_F(QmazeGenerate, HiddenPhraseFillsTheFreeCellsAndAnOffensiveOneRefusesTheSa
 // its grid, every free cell filled.
 TEST(SampleCollection, HoldsGoodGeneratedPuzzlesInSeveralCategories)
 {
-    const QString path = shippedProgramDir() + QStringLiteral("/SAMPLE.QZ3");
+    const QString path = shippedDataDir() + QStringLiteral("/SAMPLE.QZ3");
     ASSERT_TRUE(QFileInfo::exists(path)) << qPrintable(path);
     const qint64 count = puzzleCount(path);
     EXPECT_GE(count, 8);

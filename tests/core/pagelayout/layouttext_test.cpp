@@ -122,7 +122,7 @@ TEST(ShippedLayouts, SourcesDescribeUsablePagesAndTheBuiltLibraryMatches)
     EXPECT_EQ(layout->PageWidthPixels, 408);
     EXPECT_EQ(findKind(*layout, ObjectKind::WordList)->numColumns(), 3);
 
-    EXPECT_EQ(readAll(QStringLiteral(QM_PROGRAM_DIR "/QZFPAGE.DAT")), expected);
+    EXPECT_EQ(readAll(QStringLiteral(QM_DATA_DIR "/QZFPAGE.DAT")), expected);
 }
 
 TEST(LayoutText, ObjectsStartAsTheDesignerMakesThem)

@@ -83,7 +83,7 @@ TEST(ShippedShapes, SourcesGiveTheRectanglesAndTwelveFigures)
 
 TEST(ShippedShapes, BuiltLibraryHoldsOneRecordPerSource)
 {
-    const QByteArray library = readAll(QStringLiteral(QM_PROGRAM_DIR "/QZFLAY.DAT"));
+    const QByteArray library = readAll(QStringLiteral(QM_DATA_DIR "/QZFLAY.DAT"));
     const QStringList sources = shapeSources();
     ASSERT_EQ(library.size(), sources.size() * 2555);
     for (int k = 0; k < sources.size(); ++k)

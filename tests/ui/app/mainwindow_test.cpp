@@ -12,7 +12,9 @@
 #include "wordlist/ui/wordlisteditor.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -139,6 +141,45 @@ private slots:
         window->OpenGroup();
         QCOMPARE(m_ui->messages.lastText(), QStringLiteral("The file selected is not a valid Quillmaze file."));
         QCOMPARE(window->collectionPath(), sample());
+    }
+
+    void commandLineOpensACollectionOrKeepsTheLastOne_data()
+    {
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("collection") << "Words.QZ3" << true;
+        QTest::newRow("lower-case extension") << "words.qz3" << true;
+        QTest::newRow("missing file") << "Missing.QZ3" << false;
+        QTest::newRow("other extension") << "notes.txt" << false;
+        QTest::newRow("folder") << "Folder.QZ3" << false;
+    }
+    void commandLineOpensACollectionOrKeepsTheLastOne()
+    {
+        QFETCH(QString, argument);
+        QFETCH(bool, opens);
+        writeCollection(m_ui->folders.path("Words.QZ3"), {{"Holidays", "Winter"}});
+        writeCollection(m_ui->folders.path("words.qz3"), {{"Holidays", "Winter"}});
+        TestFolders::writeFile(m_ui->folders.path("notes.txt"), "hello");
+        QDir().mkpath(m_ui->folders.path("Folder.QZ3"));
+        auto window = startWindow();
+
+        const QString path = m_ui->folders.path(argument);
+        window->openFromCommandLine(path);
+        window->show();
+        if (opens) {
+            QCOMPARE(window->collectionPath(), path);
+            QCOMPARE(window->windowTitle(), QStringLiteral("Quillmaze 98 (%1)").arg(QFileInfo(path).baseName()));
+            QCOMPARE(listTexts(window->puzzleBox()), (QStringList{"Winter"}));
+            QCOMPARE(window->state().settings.misc.lastFiles[0], sample());
+            QVERIFY(m_ui->messages.shown.isEmpty());
+        } else {
+            QCOMPARE(m_ui->messages.lastText(), QStringLiteral("The file selected is not a valid Quillmaze file."));
+            QCOMPARE(m_ui->messages.lastCaption(), QStringLiteral("Error"));
+            QCOMPARE(window->collectionPath(), sample());
+            QCOMPARE(window->windowTitle(), QStringLiteral("Quillmaze 98 (SAMPLE)"));
+            QCOMPARE(listTexts(window->puzzleBox()), (QStringList{"Birds", "Farm"}));
+            QVERIFY(window->state().settings.misc.lastFiles[0].isEmpty());
+        }
     }
 
     void newCollectionIsEmptyAndOffersAFirstPuzzle()
