@@ -8,6 +8,7 @@ class QImage;
 class ReportStream;
 struct PrintCopy;
 struct PrintOptions;
+struct PageLayoutRecord;
 struct PuzzleRecord;
 struct ShapeRecord;
 
@@ -53,6 +54,11 @@ void browseShapeLibrary(int lastShape = 1);
 // load and checks, the candidate review's save, and the print with the
 // answer key (collectiontarget.cpp).
 void usePuzzle(const PuzzleRecord& record);
+
+// A puzzle of a few placed words printed through the layout, with the
+// answer key, as the print options form does after "&Select"
+// (layouttargets.cpp).
+void printThroughLayout(const PageLayoutRecord& layout);
 
 // The built-in offensive words, upper-cased, as every user of the filter
 // has them without a BADLIST.TXT.

@@ -9,6 +9,7 @@ const std::vector<Target>& targets()
         {"layoutlibrary", layoutLibrary}, {"layoutfile", layoutFile},   {"settings", settingsFile},
         {"badlist", badList},             {"reportstream", reportStream},   {"qzk", qzkFile},
         {"earlierdata", earlierData},     {"wordtext", wordTextFile},
+        {"pagedesigner", pageDesigner},
     };
     return all;
 }

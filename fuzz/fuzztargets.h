@@ -30,6 +30,10 @@ void layoutLibrary(QByteArrayView bytes);
 // A page layout interchange file (.PAG): imported into an empty library,
 // listed, drawn, and a puzzle printed through it.
 void layoutFile(QByteArrayView bytes);
+// A page layout library whose first layout is opened in the page designer
+// (the bytes after that record are a picture file placed on it): drawn,
+// worked on with the mouse, zoomed, converted, saved and printed.
+void pageDesigner(QByteArrayView bytes);
 // The configuration file QMAZE3.INI: read into the settings, written back
 // and read again.
 void settingsFile(QByteArrayView bytes);

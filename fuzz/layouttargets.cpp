@@ -23,9 +23,9 @@ namespace {
 const QString kLibrary = QStringLiteral("QZFPAGE.DAT");
 constexpr int kMaxSelected = 4;
 
-// A puzzle of a few placed words printed through the layout, with the
-// answer key, as the print options form does after "&Select".
-void printThrough(const PageLayoutRecord& layout)
+} // namespace
+
+void printThroughLayout(const PageLayoutRecord& layout)
 {
     auto puzzle = std::make_unique<PuzzleRecord>(zeroPuzzleRecord());
     puzzle->Title.assign("Pond");
@@ -53,6 +53,8 @@ void printThrough(const PageLayoutRecord& layout)
     options.WordStyle = ClueList;
     printCopy(copy, options);
 }
+
+namespace {
 
 // The layout list as the print options open it: every one of the first
 // entries selected and drawn, the designer's copy of it, and the layout a
@@ -102,7 +104,7 @@ void layoutFile(QByteArrayView bytes)
         || std::memcmp(again.get(), imported.get(), sizeof *again) != 0)
         invariantBroken("an imported page layout does not export unchanged");
     layoutThumbnail(*imported, QSize(245, 313), Qt::lightGray);
-    printThrough(*imported);
+    printThroughLayout(*imported);
 }
 
 } // namespace fuzzing

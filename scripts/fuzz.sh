@@ -15,7 +15,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
 shift || true
-all_targets=(collection shapelibrary shapefile layoutlibrary layoutfile settings badlist reportstream qzk earlierdata wordtext)
+all_targets=(collection shapelibrary shapefile layoutlibrary layoutfile pagedesigner settings badlist reportstream qzk earlierdata wordtext)
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=("${all_targets[@]}")
 dir=${QM_FUZZ_BUILD_DIR:-$root/build-fuzz}
@@ -26,6 +26,7 @@ max_len() {
     collection) echo 200000 ;;   # two puzzle records (95,830 bytes each) and a tail
     layoutlibrary) echo 90000 ;; # three page layouts (28,868 bytes each)
     layoutfile) echo 30000 ;;
+    pagedesigner) echo 40000 ;;  # one page layout and a small picture file
     shapelibrary) echo 16000 ;;  # six shapes (2,555 bytes each)
     shapefile) echo 3000 ;;
     reportstream) echo 65536 ;;
