@@ -13,6 +13,7 @@
 #include "base/messageservice.h"
 #include "pagelayout/layoutfile.h"
 #include "pagelayout/layoutlibrary.h"
+#include "pagelayout/pagedesign.h"
 #include "render/htmlpage.h"
 #include "render/metafilepage.h"
 #include "render/pageexport.h"
@@ -162,6 +163,14 @@ std::vector<Writer> shapeLibraryWriters()
     };
 }
 
+// The page designer's Save: Copy appends, Modify overwrites record 1 in place.
+bool saveDesign(const QString& folder, PageDesignerMode mode)
+{
+    PageDesign design(mode, 1, marked<PageLayoutRecord>('n').get(), 2);
+    return design.save(QStringLiteral("Mine"), QString(), QString(), at(folder, "QZFPAGE.DAT"))
+           == PageDesign::SaveResult::Saved;
+}
+
 std::vector<Writer> layoutLibraryWriters()
 {
     const QByteArray two = bytesOf<PageLayoutRecord>({'a', 'b'});
@@ -171,6 +180,10 @@ std::vector<Writer> layoutLibraryWriters()
          2 * L + L / 2},
         {"Delete", {"QZFPAGE.DAT"}, two, [](const QString& f) { return deleteLayout(at(f, "QZFPAGE.DAT"), 1); },
          L / 2},
+        {"DesignerCopy", {"QZFPAGE.DAT"}, two,
+         [](const QString& f) { return saveDesign(f, PageDesignerMode::Copy); }, 2 * L + L / 2},
+        {"DesignerModify", {"QZFPAGE.DAT"}, two,
+         [](const QString& f) { return saveDesign(f, PageDesignerMode::Modify); }, L + L / 2},
         {"Export", {"MINE.PAG"}, "an older export",
          [](const QString& f) { return exportLayoutFile(at(f, "MINE.PAG"), *marked<PageLayoutRecord>('n')); }, 9000},
     };
