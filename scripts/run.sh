@@ -7,8 +7,9 @@ bash "$root/scripts/setup.sh"
 bash "$root/scripts/build.sh" "$root/build" -DCMAKE_BUILD_TYPE=Release -DQM_BUILD_TESTS=OFF -DQM_BUILD_BENCHMARKS=OFF
 workspace=${QUILLMAZE_WORKSPACE:-$root/workspace}
 mkdir -p "$workspace"
-if [ -f "$root/build/bin/SAMPLE.QZ3" ] && [ ! -f "$workspace/SAMPLE.QZ3" ]; then
-  cp "$root/build/bin/SAMPLE.QZ3" "$workspace/"
+sample=$root/build/share/quillmaze/SAMPLE.QZ3
+if [ -f "$sample" ] && [ ! -f "$workspace/SAMPLE.QZ3" ]; then
+  cp "$sample" "$workspace/"
 fi
 cd "$workspace"
 exec "$root/build/bin/quillmaze" "$@"

@@ -14,6 +14,8 @@ packages=(
   mythes-en-us mythes-en-au
   fonts-liberation fonts-liberation2 fontconfig
   xdg-utils
+  # the install test: desktop entry, AppStream and MIME checks
+  desktop-file-utils appstream shared-mime-info libfile-mimeinfo-perl file
   # the printing test: a private cupsd with a cups-pdf queue (tests/cups)
   cups cups-client cups-filters printer-driver-cups-pdf ghostscript poppler-utils
   # independent readers of the metafiles the program writes (tests/core/report)

@@ -16,13 +16,6 @@ void MainClientArea::setTiled(bool tiled)
     update();
 }
 
-void MainClientArea::setTileScale(double scale)
-{
-    const int side = qMax(1, qRound(96 * scale));
-    m_tile = backgroundTile().scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    update();
-}
-
 QPixmap MainClientArea::backgroundTile()
 {
     QPixmap tile(96, 96);

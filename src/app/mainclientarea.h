@@ -12,9 +12,9 @@ public:
 
     void setTiled(bool tiled);
     bool isTiled() const { return m_tiled; }
-    void setTileScale(double scale);
 
-    // The built-in background picture: faint letters on silver.
+    // The built-in background picture: faint letters on silver, 96 x 96
+    // pixels at every screen size.
     static QPixmap backgroundTile();
 
 protected:

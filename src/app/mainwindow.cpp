@@ -5,9 +5,12 @@
 #include "base/ansi.h"
 #include "base/messageservice.h"
 #include "base/paths.h"
+#include "base/random.h"
 #include "info/ui/infodialogs.h"
 #include "pagelayout/layoutlibrary.h"
 #include "pagelayout/ui/listpagesdialog.h"
+#include "pagelayout/ui/objectfontdialog.h"
+#include "pagelayout/ui/screencursors.h"
 #include "render/printoptions.h"
 #include "render/ui/bookletdialog.h"
 #include "render/ui/jpegfactordialog.h"
@@ -28,8 +31,8 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QFileInfo>
-#include <QFontDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -39,12 +42,25 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 const QString kNoPuzzleSelected = QStringLiteral("No puzzle selected.  Please select a puzzle first.");
 const QString kCollectionFilter = QStringLiteral("QMAZE Files (*.QZ3)|*.QZ3");
+const QString kNotACollection = QStringLiteral("The file selected is not a valid Quillmaze file.");
+
+bool hasCollectionExtension(const QString& path)
+{
+    return QFileInfo(path).suffix().compare(QLatin1String("QZ3"), Qt::CaseInsensitive) == 0;
+}
+
+bool isReadableFile(const QString& path)
+{
+    QFile file(path);
+    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
+}
 
 constexpr std::array<int, 4> kPresets = {640, 800, 1024, 1280};
 constexpr std::array<int, 4> kPresetHeights = {480, 600, 768, 1024};
@@ -145,6 +161,9 @@ QAction* TMainWin::action(const QString& objectName) const
 
 void TMainWin::FormCreate()
 {
+    // Seeded before the first activation, so that the tip of the day (and
+    // anything else drawn before the first generation) differs between starts.
+    Randomize();
     buildClientArea();
     buildMenus();
 
@@ -166,10 +185,11 @@ void TMainWin::FormCreate()
             m_screenSize = screen->size();
     }
     applyScreenPreset(fittingPreset(settings().misc.windowSize, m_screenSize));
-    m_colours16m->setChecked(settings().reports.pixelFormat != 2);
+    m_colours16m->setChecked(settings().reports.pixelFormat == 1);
     m_colours256->setChecked(settings().reports.pixelFormat == 2);
 
     m_layout.save(m_client);
+    registerHandCursor();
     lookForEarlierVersionData();
 }
 
@@ -293,7 +313,9 @@ void TMainWin::buildClientArea()
 
     connect(m_categoryBox, &QListWidget::itemClicked, this, [this] { CategoryBoxClick(); });
     connect(m_categoryBox, &QListWidget::currentRowChanged, this, [this] { CategoryBoxClick(); });
-    connect(m_puzzleBox, &QListWidget::currentRowChanged, this, [this] { PuzzleBoxClick(); });
+    // The selection, not the current row: Ctrl+click takes the selection
+    // away from the current item.
+    connect(m_puzzleBox, &QListWidget::itemSelectionChanged, this, [this] { PuzzleBoxClick(); });
     connect(m_puzzleBox, &QListWidget::itemDoubleClicked, this, [this] { PuzzleBoxDblClick(); });
 }
 
@@ -567,7 +589,8 @@ void TMainWin::CategoryBoxClick()
 
 void TMainWin::PuzzleBoxClick()
 {
-    m_browser.selectPuzzleRow(m_puzzleBox->currentRow());
+    const QList<QListWidgetItem*> selected = m_puzzleBox->selectedItems();
+    m_browser.selectPuzzleRow(selected.isEmpty() ? -1 : m_puzzleBox->row(selected.first()));
     EnableDisable();
 }
 
@@ -635,10 +658,27 @@ void TMainWin::OpenGroup()
     const QString path = chooseFile(this, request);
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().compare(QLatin1String("QZ3"), Qt::CaseInsensitive) != 0) {
-        showError(QStringLiteral("The file selected is not a valid Quillmaze file."));
+    if (!hasCollectionExtension(path)) {
+        showError(kNotACollection);
         return;
     }
+    openCollection(path);
+}
+
+void TMainWin::openFromCommandLine(const QString& argument)
+{
+    // The open dialog offers existing files only; a command line may name
+    // anything, so the file must also be there and readable.
+    const QString path = QFileInfo(argument).absoluteFilePath();
+    if (!hasCollectionExtension(path) || !isReadableFile(path)) {
+        showError(kNotACollection);
+        return;
+    }
+    openCollection(path);
+}
+
+void TMainWin::openCollection(const QString& path)
+{
     setCurrentPath(path);
     LoadInPuzzles();
     EnableDisable();
@@ -648,9 +688,7 @@ void TMainWin::OpenSaveFile(const QString& path)
 {
     if (path.isEmpty() || !QFileInfo::exists(path))
         return;
-    setCurrentPath(path);
-    LoadInPuzzles();
-    EnableDisable();
+    openCollection(path);
 }
 
 void TMainWin::DeletePuzzle()
@@ -674,12 +712,17 @@ void TMainWin::DeletePuzzle()
 
 void TMainWin::NewPuzzleClick()
 {
+    // The layout is read first: an input/output error ends the command with
+    // the current puzzle as it was.
+    PageLayoutRecord layout;
+    if (!runReportingIoErrors([&] {
+            layout = newPuzzleLayout(layoutLibraryPath(),
+                                     settings().pageLayout.defaultPage);
+        }))
+        return;
     PuzzleRecord& record = *m_state.currentPuzzle;
     resetToNewPuzzle(record);
-    runReportingIoErrors([&] {
-        record.PageLayout = newPuzzleLayout(programFile(QString::fromLatin1(kLayoutLibraryFile)),
-                                            settings().pageLayout.defaultPage);
-    });
+    record.PageLayout = layout;
     m_state.newPuzzle = true;
     openWordListEditor(QStringLiteral("Create New Puzzle"));
 }
@@ -803,15 +846,14 @@ void TMainWin::restoreAndRescale()
 {
     const int percent = static_cast<int>(std::lround(m_state.screenScale * 100));
     m_layout.restore(m_client, percent);
-    m_client->setTileScale(m_state.screenScale);
     const int iconSide = static_cast<int>(std::lround(22 * m_state.screenScale));
     for (QToolButton* button : m_speedButtons)
         button->setIconSize(QSize(iconSide, iconSide));
     adjustSize();
     setFixedSize(sizeHint());
     centreOnScreen(this);
-    if (y() < 0)
-        move(x(), 0);
+    // A little above the centre, but never above the top of the screen.
+    move(x(), std::max(0, y() - 10));
 }
 
 void TMainWin::applyFontsToMainWindow()
@@ -823,15 +865,20 @@ void TMainWin::chooseUserFont(int which)
 {
     UserFont* fonts[] = {&settings().labelFont, &settings().editFont, &settings().buttonFont};
     UserFont& userFont = *fonts[which];
-    QFont initial(userFont.name);
-    initial.setBold(userFont.bold);
-    initial.setItalic(userFont.italic);
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, initial, this);
-    if (!ok)
+    // The font dialog with its colour choice; a user font keeps no size of
+    // its own, so the dialog starts at the size of a new font.
+    ObjectFont preset;
+    preset.name = userFont.name;
+    preset.size = QFont().pointSize();
+    preset.color = userFont.color;
+    preset.bold = userFont.bold;
+    preset.italic = userFont.italic;
+    const std::optional<ObjectFont> chosen = chooseObjectFont(this, preset);
+    if (!chosen)
         return;
-    userFont.name = chosen.family();
-    userFont.bold = chosen.bold();
-    userFont.italic = chosen.italic();
+    userFont.name = chosen->name;
+    userFont.bold = chosen->bold;
+    userFont.italic = chosen->italic;
+    userFont.color = chosen->color;
     applyFontsToMainWindow();
 }

@@ -33,6 +33,10 @@ public:
     void NewGroup();
     void OpenGroup();
     void OpenSaveFile(const QString& path);
+    // The program's argument: opens the collection as OpenGroup does after
+    // its dialog; a path that is not a readable .QZ3 file gets OpenGroup's
+    // message and the current collection stays.
+    void openFromCommandLine(const QString& argument);
     void DeletePuzzle();
 
     // Puzzle commands.
@@ -118,6 +122,8 @@ private:
     const Settings& settings() const { return m_state.settings; }
     DialogContext dialogContext() { return m_state.dialogContext(); }
     void setCurrentPath(const QString& path);
+    // Makes path the current collection, lists it and updates the commands.
+    void openCollection(const QString& path);
     void resolveLanguages();
     void tickSpellingLanguage();
     void tickThesaurusLanguage();

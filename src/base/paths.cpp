@@ -1,9 +1,8 @@
 #include "base/paths.h"
 
-#include <QDir>
-
 namespace {
 QString g_programDir;
+QString g_dataDir;
 QString g_startDir;
 
 QString withoutTrailingSeparator(QString dir)
@@ -14,16 +13,13 @@ QString withoutTrailingSeparator(QString dir)
 }
 } // namespace
 
-QString findProgramDirectory(const QString& executableDir)
-{
-    const QString fromEnv = qEnvironmentVariable(kProgramDirEnv);
-    const QString dir = fromEnv.isEmpty() ? executableDir : fromEnv;
-    return withoutTrailingSeparator(QDir::cleanPath(QDir(dir).absolutePath()));
-}
-
 QString programDirectory() { return g_programDir; }
 void setProgramDirectory(const QString& dir) { g_programDir = withoutTrailingSeparator(dir); }
 QString programFile(const QString& name) { return g_programDir + u'/' + name; }
+
+QString dataDirectory() { return g_dataDir; }
+void setDataDirectory(const QString& dir) { g_dataDir = withoutTrailingSeparator(dir); }
+QString dataFile(const QString& name) { return g_dataDir + u'/' + name; }
 
 QString startDirectory() { return g_startDir; }
 void setStartDirectory(const QString& dir) { g_startDir = withoutTrailingSeparator(dir); }

@@ -2,21 +2,22 @@
 
 #include <QString>
 
-// The program directory holds the program's own files (shape and layout
-// libraries, BADLIST.TXT, help, user dictionaries). It is the folder of the
-// executable unless the environment variable QUILLMAZE_PROGRAM_DIR names
-// another one (tests, installed copies whose own folder is read-only).
+// The program directory holds the program's own files that the user changes
+// (shape and layout libraries, BADLIST.TXT, user dictionaries). See
+// base/programfolders.h for how it is chosen and filled at start-up.
 constexpr const char* kProgramDirEnv = "QUILLMAZE_PROGRAM_DIR";
-
-// Decides the program directory from the environment and the executable's
-// folder, without a trailing separator.
-QString findProgramDirectory(const QString& executableDir);
 
 QString programDirectory();
 void setProgramDirectory(const QString& dir);
 
 // A file in the program directory.
 QString programFile(const QString& name);
+
+// The data directory holds what the program ships, read only: the libraries
+// as shipped, the help pages and the sample collection.
+QString dataDirectory();
+void setDataDirectory(const QString& dir);
+QString dataFile(const QString& name);
 
 // The start directory: the current directory at start-up (QMAZE3.INI and the
 // first collection live there).

@@ -23,10 +23,18 @@ bool readLayout(const QString& libraryPath, qint64 n, PageLayoutRecord& layout)
 
 qint64 appendLayout(const QString& libraryPath, const PageLayoutRecord& layout)
 {
+    return storeLayout(libraryPath, -1, layout);
+}
+
+qint64 storeLayout(const QString& libraryPath, qint64 n, const PageLayoutRecord& layout)
+{
     RecordFile library(libraryPath, kRecordSize);
     if (!library.open(RecordFile::Mode::ReadWriteCreate))
         return -1;
-    const qint64 n = library.append(&layout);
+    if (n < 0 || n >= library.count())
+        n = library.append(&layout);
+    else
+        library.write(n, &layout);
     library.close();
     return n;
 }

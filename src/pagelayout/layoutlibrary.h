@@ -21,6 +21,12 @@ bool readLayout(const QString& libraryPath, qint64 n, PageLayoutRecord& layout);
 // created.
 qint64 appendLayout(const QString& libraryPath, const PageLayoutRecord& layout);
 
+// Overwrites record n, or appends when n is not a record of the library
+// (a new layout, or one whose record has gone). Creates the library when it
+// does not exist. Returns the index written, or -1 when the library can be
+// neither opened nor created; IoError when writing fails after that.
+qint64 storeLayout(const QString& libraryPath, qint64 n, const PageLayoutRecord& layout);
+
 // Removes record n, moving every later record one place forward. False when
 // the library cannot be opened for reading and writing.
 bool deleteLayout(const QString& libraryPath, qint64 n);

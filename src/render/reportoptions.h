@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pagelayout/objectfont.h"
+
 #include <QList>
 #include <QString>
 
@@ -45,22 +47,6 @@ struct FontMenuEntry {
 // An entry for every title, puzzle, word/clue list, bonus question and text
 // object of the layout, in layout order.
 QList<FontMenuEntry> fontMenuEntries(const PageLayoutRecord& layout);
-
-// The first font of a layout object, as the font dialog shows and returns it.
-struct ObjectFont {
-    QString name;
-    int size = 10; // points
-    std::uint32_t color = 0; // 0x00BBGGRR
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strikeOut = false;
-    bool operator==(const ObjectFont&) const = default;
-};
-ObjectFont objectFont(const LayoutObject& object);
-// Stores a chosen font: the name cut to 30 characters, the size kept within
-// 1..999 points.
-void setObjectFont(LayoutObject& object, const ObjectFont& font);
 
 // The bonus question dialog's edit holds at most this many characters.
 constexpr int kBonusEditLength = 120;

@@ -111,12 +111,17 @@ void TFilePreview::redraw()
         return;
     }
     image.fill(Qt::white);
+    const double dpi = m_dpi * m_zoom / 100;
     {
         QPainter painter(&image);
-        const double dpi = m_dpi * m_zoom / 100;
         PainterCanvas canvas(&painter, dpi, dpi);
         m_stream.replayPage(m_currentPage, canvas);
     }
     m_image = m_pixelFormat == 2 ? image.convertToFormat(QImage::Format_Indexed8)
                                  : image.convertToFormat(QImage::Format_RGB888);
+    // The picture declares the resolution it was drawn at, so that a page
+    // exported from it prints at its real size.
+    const int dotsPerMetre = qRound(dpi / 0.0254);
+    m_image.setDotsPerMeterX(dotsPerMetre);
+    m_image.setDotsPerMeterY(dotsPerMetre);
 }

@@ -69,7 +69,8 @@ public:
 
     // Draws the current page again at the current factor.
     void redraw();
-    // The page as shown; null before start, after finish or without pages.
+    // The page as shown, declaring the resolution it was drawn at (screen
+    // dpi x zoom / 100); null before start, after finish or without pages.
     const QImage& pageImage() const { return m_image; }
     // The size of the page image at a factor.
     QSize pageImageSize(double zoom) const;

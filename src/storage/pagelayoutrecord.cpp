@@ -50,7 +50,7 @@ LayoutObject newLayoutObject(ObjectKind kind)
     return object;
 }
 
-PageLayoutRecord builtInDefaultLayout()
+PageLayoutRecord newPageLayout()
 {
     PageLayoutRecord layout;
     std::memset(&layout, 0, sizeof layout);
@@ -58,10 +58,16 @@ PageLayoutRecord builtInDefaultLayout()
     layout.PaperName.assign("Letter");
     layout.PageWidth = 8.5;
     layout.PageHeight = 11.0;
-    layout.PageWidthPixels = 408;
-    layout.PageHeightPixels = 528;
     layout.UnitsInches = 1;
     layout.Portrait = 1;
+    return layout;
+}
+
+PageLayoutRecord builtInDefaultLayout()
+{
+    PageLayoutRecord layout = newPageLayout();
+    layout.PageWidthPixels = 408;
+    layout.PageHeightPixels = 528;
     layout.ObjectCount = 3;
 
     auto place = [](ObjectKind kind, const char* name, int l, int t, int r, int b) {

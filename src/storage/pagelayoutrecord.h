@@ -168,6 +168,10 @@ static_assert(offsetof(PageLayoutRecord, Objects) == 88);
 // designer gives a new object (name and rectangle left to the caller).
 LayoutObject newLayoutObject(ObjectKind kind);
 
+// The page of a new layout: "New Page", Letter, 8.5 × 11 inches, portrait,
+// no objects, every other byte zero.
+PageLayoutRecord newPageLayout();
+
 // The layout used when the layout library is missing or empty: "New Page",
 // Letter portrait with a title, the puzzle grid and a one-column word list.
 PageLayoutRecord builtInDefaultLayout();

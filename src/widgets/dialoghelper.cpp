@@ -3,10 +3,12 @@
 #include "storage/settings.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,8 +20,10 @@
 #include <QScreen>
 #include <QTableView>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -126,6 +130,26 @@ void centreOnScreen(QWidget* window)
         window->resize(std::min(window->width(), available.width()), std::min(window->height(), available.height()));
     window->move(area.left() + (area.width() - window->width()) / 2,
                  area.top() + (area.height() - window->height()) / 2);
+}
+
+bool leftForAnotherControl(const QEvent* event, const QWidget* window, std::initializer_list<const QWidget*> exempt)
+{
+    if (event->type() != QEvent::FocusOut)
+        return false;
+    const auto reason = static_cast<const QFocusEvent*>(event)->reason();
+    const QWidget* next = QApplication::focusWidget();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && window->isVisible()
+           && std::find(exempt.begin(), exempt.end(), next) == exempt.end();
+}
+
+void refocusLater(QLineEdit* edit)
+{
+    // After the message box has closed, so that its own focus changes do not
+    // undo this one.
+    QTimer::singleShot(0, edit, [edit] {
+        edit->setFocus();
+        edit->selectAll();
+    });
 }
 
 int DialogContext::scaled(int pixels) const { return static_cast<int>(std::lround(pixels * screenScale)); }

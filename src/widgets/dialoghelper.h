@@ -1,5 +1,7 @@
 #pragma once
 
+#include <initializer_list>
+
 class QDialog;
 class QString;
 class QWidget;
@@ -37,6 +39,17 @@ void centreOnScreen(QWidget* window);
 class QHBoxLayout;
 class QPushButton;
 QHBoxLayout* okCancelRow(QDialog* dialog, QPushButton** ok);
+
+// Edits checked as the user leaves them: true when `event` is a focus-out
+// to another control of the same window, not to another window or popup
+// (a message box among them) and not to one of `exempt` (the buttons that
+// check for themselves or need no check, such as Save and Cancel).
+class QEvent;
+class QLineEdit;
+bool leftForAnotherControl(const QEvent* event, const QWidget* window, std::initializer_list<const QWidget*> exempt);
+// Gives the focus back to an edit whose value was refused, with its text
+// selected, once the message box about it has closed.
+void refocusLater(QLineEdit* edit);
 
 // A push button named `name` that Enter does not press unless it has the
 // focus (it never becomes the default button by itself).

@@ -17,12 +17,12 @@ std::function<void(const QString&)>& customOpener()
 
 QString helpPageFor(const QString& keyword)
 {
-    const QString contents = programFile(QStringLiteral("help/index.html"));
+    const QString contents = dataFile(QStringLiteral("help/index.html"));
     if (keyword.trimmed().isEmpty())
         return contents;
     QString name = keyword.trimmed().toLower();
     name.replace(u' ', u'-');
-    const QString page = programFile(QStringLiteral("help/%1.html").arg(name));
+    const QString page = dataFile(QStringLiteral("help/%1.html").arg(name));
     return QFileInfo::exists(page) ? page : contents;
 }
 

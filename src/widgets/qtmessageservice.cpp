@@ -1,32 +1,35 @@
 #include "widgets/qtmessageservice.h"
 
 #include <QApplication>
-#include <QMessageBox>
+
+QMessageBox::Icon messageIcon(const QString& caption, MessageButtons buttons)
+{
+    if (buttons != MessageButtons::Ok)
+        return QMessageBox::Question;
+    if (caption == QLatin1String("Error"))
+        return QMessageBox::Critical;
+    if (caption == QLatin1String("Warning") || caption == QLatin1String("Disk Error"))
+        return QMessageBox::Warning;
+    return QMessageBox::Information;
+}
 
 MessageAnswer QtMessageService::show(const QString& caption, const QString& text, MessageButtons buttons)
 {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(caption);
     box.setText(text);
-    QMessageBox::Icon icon = QMessageBox::Information;
-    if (caption == QLatin1String("Error") || caption == QLatin1String("Disk Error"))
-        icon = QMessageBox::Critical;
-    else if (caption == QLatin1String("Warning"))
-        icon = QMessageBox::Warning;
     switch (buttons) {
     case MessageButtons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
         break;
     case MessageButtons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        icon = QMessageBox::Question;
         break;
     case MessageButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        icon = QMessageBox::Question;
         break;
     }
-    box.setIcon(icon);
+    box.setIcon(messageIcon(caption, buttons));
     switch (box.exec()) {
     case QMessageBox::Yes:
         return MessageAnswer::Yes;

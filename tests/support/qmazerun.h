@@ -8,14 +8,11 @@
 #include <QString>
 #include <QStringList>
 
-// Running the command-line tool qmaze that the build placed in the program
-// directory.
+// Running the command-line tool qmaze of the build.
 
-inline QString shippedProgramDir()
-{
-    const QString fromEnvironment = qEnvironmentVariable(kProgramDirEnv);
-    return fromEnvironment.isEmpty() ? QStringLiteral(QM_PROGRAM_DIR) : fromEnvironment;
-}
+// The shipped files, used read only as qmaze's program directory.
+inline QString shippedDataDir() { return QStringLiteral(QM_DATA_DIR); }
+inline QString qmazeProgram() { return QStringLiteral(QM_BIN_DIR "/qmaze"); }
 
 struct QmazeRun {
     int exitCode = -1;
@@ -24,9 +21,10 @@ struct QmazeRun {
 };
 
 // Runs qmaze with the given program directory (the shipped one by default)
-// in workingDir (the current one when empty).
-inline QmazeRun runQmaze(const QStringList& arguments, const QString& programDir = shippedProgramDir(),
-                         const QString& workingDir = QString())
+// in workingDir (the current one when empty), started through `wrapper` (a
+// program and its arguments) when one is given.
+inline QmazeRun runQmaze(const QStringList& arguments, const QString& programDir = shippedDataDir(),
+                         const QString& workingDir = QString(), const QStringList& wrapper = {})
 {
     ensureGuiApplication();
     QProcess process;
@@ -36,7 +34,10 @@ inline QmazeRun runQmaze(const QStringList& arguments, const QString& programDir
     process.setProcessEnvironment(environment);
     if (!workingDir.isEmpty())
         process.setWorkingDirectory(workingDir);
-    process.start(shippedProgramDir() + QStringLiteral("/qmaze"), arguments);
+    if (wrapper.isEmpty())
+        process.start(qmazeProgram(), arguments);
+    else
+        process.start(wrapper.first(), wrapper.mid(1) + QStringList{qmazeProgram()} + arguments);
     if (!process.waitForFinished(120000))
         return {};
     return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),

@@ -2,8 +2,10 @@
 #include "command.h"
 
 #include "base/ansi.h"
+#include "base/messageservice.h"
 #include "storage/collectionfile.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -28,11 +30,21 @@ int runList(const QStringList& arguments)
         printError(QStringLiteral("qmaze list: --collection is required"));
         return 2;
     }
-    if (!QFileInfo(path).isFile()) {
+    // A file that is there but cannot be read is reported like a missing
+    // one, not listed as an empty collection.
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         printError(QStringLiteral("qmaze list: cannot open %1").arg(path));
         return 1;
     }
-    const CollectionIndex index = loadCollectionIndex(path);
+    file.close();
+    CollectionIndex index;
+    try {
+        index = loadCollectionIndex(path);
+    } catch (const IoError& error) {
+        printError(QStringLiteral("qmaze list: %1").arg(error.message()));
+        return 1;
+    }
     for (qsizetype pos = 0; pos < index.categories.size(); ++pos) {
         printOut(ansiToUnicode(index.categories[pos]));
         for (const auto& entry : index.entries) {

@@ -3,6 +3,7 @@
 
 #include "base/messageservice.h"
 #include "base/paths.h"
+#include "base/programfolders.h"
 
 #include <QDir>
 #include <QFont>
@@ -65,7 +66,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    setProgramDirectory(findProgramDirectory(QCoreApplication::applicationDirPath()));
+    setUpProgramFolders(QCoreApplication::applicationDirPath());
     setStartDirectory(QDir::currentPath());
 
     QStringList arguments = app.arguments().mid(1);

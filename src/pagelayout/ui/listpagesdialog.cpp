@@ -5,6 +5,7 @@
 #include "pagelayout/layoutthumbnail.h"
 #include "pagelayout/ui/extractdialog.h"
 #include "pagelayout/ui/layoutthumbnailview.h"
+#include "pagelayout/ui/pagedesignerdialog.h"
 #include "storage/settings.h"
 #include "widgets/dialoghelper.h"
 #include "widgets/filechooser.h"
@@ -190,16 +191,16 @@ void TListPages::SelectClick()
 
 void TListPages::openDesigner(PageDesignerMode mode)
 {
-    const PageDesigner& designer = installedDesigner();
-    if (!designer)
-        return;
     if (mode != PageDesignerMode::New && !m_list.requireSelection())
         return;
     std::unique_ptr<PageLayoutRecord> start;
     if (mode != PageDesignerMode::New)
         start = std::make_unique<PageLayoutRecord>(m_list.designerStart(mode));
     const qint64 index = mode == PageDesignerMode::Modify ? m_list.selectedRecordIndex() : -1;
-    if (!designer(this, mode, index, start.get()))
+    const PageDesigner& replacement = installedDesigner();
+    const bool saved = replacement ? replacement(this, mode, index, start.get())
+                                   : runPageDesigner(this, mode, index, start.get(), m_context);
+    if (!saved)
         return;
     runReportingIoErrors([&] { m_list.designerSaved(mode, index); });
     showList();

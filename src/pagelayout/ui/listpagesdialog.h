@@ -12,14 +12,16 @@ class QListWidget;
 class QPushButton;
 class LayoutThumbnailView;
 
+struct Settings;
+
 // Opens the page designer modally for New (no layout, index -1), Modify (the
 // layout and its record index) or Copy (the layout already under its copy
 // name, index -1); returns whether the designer saved into the library.
 using PageDesigner = std::function<bool(QWidget* parent, PageDesignerMode mode, qint64 recordIndex,
                                         const PageLayoutRecord* layout)>;
 
-// Installs the page designer the list opens; an empty function leaves New,
-// Modify and Copy without effect.
+// Replaces the page designer the list opens (tests); an empty function
+// restores the real one.
 void setPageDesigner(PageDesigner designer);
 
 // "Puzzle Page Layouts": the layout library with a miniature of the selected

@@ -5,17 +5,17 @@
 #include "shapes/ui/shapegridimage.h"
 #include "widgets/dialoghelper.h"
 
-#include <QApplication>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QValidator>
+
+#include <algorithm>
 
 namespace {
 constexpr int kTitleLength = 30;
@@ -28,6 +28,30 @@ QToolButton* arrowButton(Qt::ArrowType arrow, const QString& name, QWidget* pare
     button->setObjectName(name);
     return button;
 }
+
+// Limits what is typed, not what is there: a stored name longer than the
+// limit is shown whole and may be shortened, but typing never makes a name
+// longer than the limit or than it already is. (A maximum length on the edit
+// would cut the stored name as soon as it is shown.)
+class TypingLimit : public QValidator {
+public:
+    TypingLimit(int limit, QObject* parent) : QValidator(parent), m_limit(limit) {}
+
+    // Lets the edit take a text of this length from the program.
+    void allowLength(qsizetype length) const { m_length = length; }
+
+    State validate(QString& input, int&) const override
+    {
+        if (input.size() > std::max(m_limit, m_length))
+            return Invalid;
+        m_length = input.size();
+        return Acceptable;
+    }
+
+private:
+    qsizetype m_limit;
+    mutable qsizetype m_length = 0; // of the text last accepted
+};
 
 QLineEdit* labelledEdit(const QString& caption, const QString& name, int maxLength, QGridLayout* layout,
                         QWidget* parent)
@@ -52,7 +76,10 @@ TDoShapes::TDoShapes(ShapeEditorMode mode, const ShapeRecord& start, int recordI
     connect(m_image, &ShapeGridImage::cellClicked, this, &TDoShapes::GridImageClick);
 
     auto* fields = new QGridLayout;
-    m_title = labelledEdit(QStringLiteral("Title"), QStringLiteral("Title"), kTitleLength, fields, this);
+    m_title = labelledEdit(QStringLiteral("Title"), QStringLiteral("Title"), decltype(ShapeRecord::ShapeName)::Capacity,
+                           fields, this);
+    auto* titleLimit = new TypingLimit(kTitleLength, m_title);
+    m_title->setValidator(titleLimit);
     m_width = labelledEdit(QStringLiteral("Width"), QStringLiteral("Width"), kSizeLength, fields, this);
     m_height = labelledEdit(QStringLiteral("Height"), QStringLiteral("Height"), kSizeLength, fields, this);
     m_width->installEventFilter(this);
@@ -112,7 +139,9 @@ TDoShapes::TDoShapes(ShapeEditorMode mode, const ShapeRecord& start, int recordI
     layout->addLayout(side);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    m_title->setText(m_editor.shape().ShapeName.text());
+    const QString name = m_editor.shape().ShapeName.text();
+    titleLimit->allowLength(name.size());
+    m_title->setText(name);
     showSize();
     redraw();
 }
@@ -189,28 +218,15 @@ void TDoShapes::SaveClick()
 void TDoShapes::sizeEditExit(QLineEdit* edit)
 {
     const bool valid = edit == m_width ? m_editor.applyWidth(edit->text()) : m_editor.applyHeight(edit->text());
-    if (!valid) {
-        // After the message box has closed, so that its own focus changes
-        // do not undo this one.
-        QTimer::singleShot(0, edit, [edit] {
-            edit->setFocus();
-            edit->selectAll();
-        });
-    }
+    if (!valid)
+        refocusLater(edit);
     redraw();
 }
 
 bool TDoShapes::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusOut && (watched == m_width || watched == m_height)) {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        QWidget* next = QApplication::focusWidget();
-        // Leaving for another window (the message box among them) is not
-        // leaving the edit; Save checks the sizes itself and Cancel needs none.
-        const bool leftForControl = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
-                                    && next != m_save && next != m_cancel && isVisible();
-        if (leftForControl)
-            sizeEditExit(static_cast<QLineEdit*>(watched));
-    }
+    // Save checks the sizes itself and Cancel needs none.
+    if ((watched == m_width || watched == m_height) && leftForAnotherControl(event, this, {m_save, m_cancel}))
+        sizeEditExit(static_cast<QLineEdit*>(watched));
     return QDialog::eventFilter(watched, event);
 }

@@ -15,6 +15,10 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+namespace {
+constexpr int kItemHeight = 15; // pixels at screen scale 1.0
+} // namespace
+
 ShapeListBox::ShapeListBox(ShapeListMode mode, ShapeListContext shapes, const DialogContext& context,
                            int thumbnailSize, QWidget* parent)
     : QWidget(parent), m_list(mode, shapes), m_context(context), m_thumbnailSize(thumbnailSize)
@@ -89,8 +93,13 @@ void ShapeListBox::refresh()
     {
         const QSignalBlocker blocker(m_box);
         m_box->clear();
-        for (const ShapeListEntry& entry : m_list.entries())
-            m_box->addItem(entry.text);
+        const int itemHeight = m_context.scaled(kItemHeight);
+        for (const ShapeListEntry& entry : m_list.entries()) {
+            auto* item = new QListWidgetItem(entry.text, m_box);
+            // Each entry is as wide as the list (in a list of one column)
+            // and kItemHeight pixels high at the screen scale.
+            item->setSizeHint(QSize(0, itemHeight));
+        }
         m_box->setCurrentRow(m_list.selected());
     }
     const QSize size(m_thumbnailSize, m_thumbnailSize);

@@ -8,10 +8,13 @@
 #include "support/qmazerun.h"
 #include "support/tempdir.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QSet>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -21,7 +24,7 @@ class QmazeGenerate : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!QFileInfo::exists(shippedProgramDir() + QStringLiteral("/qmaze")))
+        if (!QFileInfo::exists(qmazeProgram()))
             GTEST_SKIP() << "qmaze is not built";
     }
 
@@ -97,6 +100,37 @@ TEST_F(QmazeGenerate, SameSeedRepeatsTheRunAndTheRecordIsComplete)
     const QmazeRun list = runQmaze({QStringLiteral("list"), QStringLiteral("--collection"), collection()});
     EXPECT_TRUE(list.out.contains(QStringLiteral("Animals"))) << qPrintable(list.out);
     EXPECT_TRUE(list.out.contains(QStringLiteral("0  Pets")));
+
+    // A rendered picture declares the resolution asked for.
+    const QString png = m_folders.path(QStringLiteral("page.png"));
+    const QmazeRun render = runQmaze({QStringLiteral("render"), QStringLiteral("--collection"), collection(),
+                                      QStringLiteral("--index"), QStringLiteral("0"), QStringLiteral("--out"), png,
+                                      QStringLiteral("--dpi"), QStringLiteral("120")});
+    ASSERT_EQ(render.exitCode, 0) << qPrintable(render.err);
+    const QImage picture(png);
+    EXPECT_EQ(picture.width(), 1020); // 8.5 inches
+    EXPECT_EQ(picture.dotsPerMeterX(), 4724);
+    EXPECT_EQ(picture.dotsPerMeterY(), 4724);
+}
+
+TEST_F(QmazeGenerate, ListReportsACollectionThatCannotBeRead)
+{
+    const QString path = collection();
+    TestFolders::writeFile(path, QByteArray(95830, '\0'));
+    ASSERT_TRUE(QFile::setPermissions(path, {}));
+    // The superuser reads any file; without that privilege it cannot.
+    QStringList wrapper;
+    if (QFile(path).open(QIODevice::ReadOnly)) {
+        const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+        if (setpriv.isEmpty())
+            GTEST_SKIP() << "the file stays readable";
+        wrapper = {setpriv, QStringLiteral("--bounding-set=-dac_override,-dac_read_search")};
+    }
+    const QmazeRun list = runQmaze({QStringLiteral("list"), QStringLiteral("--collection"), path},
+                                   shippedDataDir(), QString(), wrapper);
+    EXPECT_EQ(list.exitCode, 1);
+    EXPECT_TRUE(list.out.isEmpty());
+    EXPECT_TRUE(list.err.contains(QStringLiteral("qmaze list: cannot open %1").arg(path))) << qPrintable(list.err);
 }
 
 TEST_F(QmazeGenerate, RefusesWhatCreateRefusesWithItsMessages)
@@ -148,7 +182,7 @@ TEST_F(QmazeGenerate, ReadsWordsAsTheEditorsImportWithTheConfiguredSeparator)
     TestFolders::writeFile(m_folders.startDir() + QStringLiteral("/QMAZE3.INI"), "[Create Options]\r\nSep Char=;\r\n");
     const QString words = writeWords("\xEF\xBB\xBF" "caf\xC3\xA9 ; hot: or cold\nmilk");
     const QmazeRun run =
-        runQmaze(generate(words, {QStringLiteral("--shape"), QStringLiteral("10x10")}), shippedProgramDir(),
+        runQmaze(generate(words, {QStringLiteral("--shape"), QStringLiteral("10x10")}), shippedDataDir(),
                  m_folders.startDir());
     ASSERT_EQ(run.exitCode, 0) << qPrintable(run.err);
     const auto record = readBack();
@@ -211,7 +245,7 @@ TEST_F(QmazeGenerate, HiddenPhraseFillsTheFreeCellsAndAnOffensiveOneRefusesTheSa
 // its grid, every free cell filled.
 TEST(SampleCollection, HoldsGoodGeneratedPuzzlesInSeveralCategories)
 {
-    const QString path = shippedProgramDir() + QStringLiteral("/SAMPLE.QZ3");
+    const QString path = shippedDataDir() + QStringLiteral("/SAMPLE.QZ3");
     ASSERT_TRUE(QFileInfo::exists(path)) << qPrintable(path);
     const qint64 count = puzzleCount(path);
     EXPECT_GE(count, 8);

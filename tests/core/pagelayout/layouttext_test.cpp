@@ -1,9 +1,10 @@
 #include "pagelayout/layoutlibrary.h"
 #include "pagelayout/layouttext.h"
 #include "storage/recordfile.h"
+#include "support/shippedsources.h"
+#include "support/tempdir.h"
 
-#include <QDir>
-#include <QFile>
+#include <QMap>
 
 #include <gtest/gtest.h>
 
@@ -12,20 +13,7 @@
 
 namespace {
 
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QStringList shippedSources()
-{
-    const QDir dir(QStringLiteral(QM_SOURCE_DIR "/data/layouts"));
-    QStringList paths;
-    for (const QString& name : dir.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name))
-        paths << dir.filePath(name);
-    return paths;
-}
+QByteArray readAll(const QString& path) { return TestFolders::readFile(path); }
 
 bool insidePage(const PageLayoutRecord& layout)
 {
@@ -47,14 +35,51 @@ const LayoutObject* findKind(const PageLayoutRecord& layout, ObjectKind kind)
     return nullptr;
 }
 
+// The bordered rectangle around an object, or null.
+const LayoutObject* frameAround(const PageLayoutRecord& layout, const LayoutObject& o)
+{
+    for (int n = 1; n <= layout.objectCount(); ++n) {
+        const LayoutObject& f = layout.object(n);
+        if (f.ObjKind == static_cast<int>(ObjectKind::Rectangle) && f.UseBorder && o.left() >= f.left()
+            && o.right() <= f.right() && o.top() >= f.top() && o.bottom() <= f.bottom())
+            return &f;
+    }
+    return nullptr;
+}
+
+// Whether text that starts at the left of its box (left-aligned text, every
+// word or clue list) has a border of its own or lies within 1/12 inch of the
+// left of a frame; and whether a text object with its text lies in a frame.
+struct FramedText {
+    bool touching = false;
+    bool framed = false;
+};
+FramedText framedText(const PageLayoutRecord& layout)
+{
+    const double inchesPerPixel = layout.PageWidth / layout.PageWidthPixels / (layout.UnitsInches ? 1 : 2.54);
+    FramedText result;
+    for (int n = 1; n <= layout.objectCount(); ++n) {
+        const LayoutObject& o = layout.object(n);
+        const auto kind = static_cast<ObjectKind>(int(o.ObjKind));
+        const LayoutObject* frame = frameAround(layout, o);
+        result.framed |= kind == ObjectKind::Text && !o.text().isEmpty() && frame;
+        const bool leftText = (kind == ObjectKind::Title || kind == ObjectKind::Bonus || kind == ObjectKind::Text)
+                              && o.TextAlign == 1;
+        if (kind == ObjectKind::WordList || leftText)
+            result.touching |= o.UseBorder || (frame && (o.left() - frame->left()) * inchesPerPixel < 1.0 / 12);
+    }
+    return result;
+}
+
 } // namespace
 
 TEST(ShippedLayouts, SourcesDescribeUsablePagesAndTheBuiltLibraryMatches)
 {
-    const QStringList sources = shippedSources();
+    const QStringList sources = shippedSources("layouts");
     ASSERT_GE(sources.size(), 6);
     QByteArray expected;
     bool a4InCentimetres = false, landscape = false, bonusWithFramedText = false;
+    QMap<QByteArray, QStringList> kinds; // paper -> landscape, large print, name line
     auto layout = std::make_unique<PageLayoutRecord>();
     for (const QString& path : sources) {
         QString error;
@@ -65,13 +90,31 @@ TEST(ShippedLayouts, SourcesDescribeUsablePagesAndTheBuiltLibraryMatches)
         a4InCentimetres |= layout->PaperName.view() == "A4" && layout->UnitsInches == 0
                            && layout->PageWidthPixels == 420 && layout->PageHeightPixels == 594;
         landscape |= layout->Portrait == 0 && layout->PageWidth > layout->PageHeight;
-        const LayoutObject* text = findKind(*layout, ObjectKind::Text);
-        bonusWithFramedText |= findKind(*layout, ObjectKind::Bonus) && text && text->UseBorder && !text->text().isEmpty();
+        const FramedText text = framedText(*layout);
+        bonusWithFramedText |= findKind(*layout, ObjectKind::Bonus) && text.framed;
+        EXPECT_FALSE(text.touching) << qPrintable(path);
+        QStringList& kindsOfPaper = kinds[layout->PaperName.bytes()];
+        if (!layout->Portrait)
+            kindsOfPaper << QStringLiteral("landscape");
+        if (layout->LayoutName.text().contains(QStringLiteral("Large Print"))) {
+            kindsOfPaper << QStringLiteral("large print");
+            // Its grid draws its lines.
+            EXPECT_EQ(findKind(*layout, ObjectKind::Puzzle)->Transparent, 1) << qPrintable(path);
+        }
+        if (text.framed)
+            kindsOfPaper << QStringLiteral("name line");
         expected.append(reinterpret_cast<const char*>(layout.get()), sizeof *layout);
     }
     EXPECT_TRUE(a4InCentimetres);
     EXPECT_TRUE(landscape);
     EXPECT_TRUE(bonusWithFramedText);
+    // Letter and A4 each have a landscape, a large print and a name line page.
+    for (const QByteArray& paper : {QByteArray("Letter"), QByteArray("A4")}) {
+        QStringList found = kinds.value(paper);
+        found.sort();
+        EXPECT_TRUE(found.join(u',') == QStringLiteral("landscape,large print,name line"))
+            << paper.constData() << ": " << qPrintable(found.join(u','));
+    }
 
     // Record 0, the default: Letter portrait with a three-column word list.
     ASSERT_TRUE(parseLayoutText(readAll(sources.first()), *layout, nullptr));
@@ -79,7 +122,7 @@ TEST(ShippedLayouts, SourcesDescribeUsablePagesAndTheBuiltLibraryMatches)
     EXPECT_EQ(layout->PageWidthPixels, 408);
     EXPECT_EQ(findKind(*layout, ObjectKind::WordList)->numColumns(), 3);
 
-    EXPECT_EQ(readAll(QStringLiteral(QM_PROGRAM_DIR "/QZFPAGE.DAT")), expected);
+    EXPECT_EQ(readAll(QStringLiteral(QM_DATA_DIR "/QZFPAGE.DAT")), expected);
 }
 
 TEST(LayoutText, ObjectsStartAsTheDesignerMakesThem)

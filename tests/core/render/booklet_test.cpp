@@ -17,7 +17,7 @@
 
 namespace {
 
-const QString kSample = QStringLiteral(QM_PROGRAM_DIR "/SAMPLE.QZ3");
+const QString kSample = QStringLiteral(QM_DATA_DIR "/SAMPLE.QZ3");
 
 QStringList pageCalls(const ReportStream& stream, int page)
 {
@@ -102,7 +102,7 @@ TEST_F(BookletTest, CommandLineWritesBookletsAndEveryFormatByExtension)
     QmazeRun run = runQmaze({QStringLiteral("render"), QStringLiteral("--collection"), kSample,
                              QStringLiteral("--category"), QStringLiteral("Animals"), QStringLiteral("--out"), booklet,
                              QStringLiteral("--answer-keys-after")},
-                            shippedProgramDir(), folders.startDir());
+                            shippedDataDir(), folders.startDir());
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QString text = pdfText(booklet);
     const qsizetype safari = text.indexOf(QStringLiteral("Answer Key: African Safari"));
@@ -124,7 +124,7 @@ TEST_F(BookletTest, CommandLineWritesBookletsAndEveryFormatByExtension)
         const QString out = folders.path(QString::fromLatin1(format.name));
         run = runQmaze({QStringLiteral("render"), QStringLiteral("--collection"), kSample, QStringLiteral("--index"),
                         QStringLiteral("0"), QStringLiteral("--out"), out, QStringLiteral("--dpi"), QStringLiteral("20")},
-                       shippedProgramDir(), folders.startDir());
+                       shippedDataDir(), folders.startDir());
         EXPECT_EQ(run.exitCode, 0) << format.name << run.err.toStdString();
         EXPECT_TRUE(TestFolders::readFile(out).startsWith(format.start)) << format.name;
     }

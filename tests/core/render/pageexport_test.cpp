@@ -195,3 +195,25 @@ TEST_F(PageExportTest, SvgKeepsTextAsTextAndShapesAsVectors)
     EXPECT_TRUE(fills.contains(QStringLiteral("#ff0000"))); // the red box, filled without outline
     EXPECT_THROW(writeSvgFile(path, preview.stream(), 2), IoError);
 }
+
+// A page exported at zoom z declares screen dpi x z / 100, so that it prints
+// at its real size: a Letter page is 8.5 x 11 inches at any zoom.
+TEST_F(PageExportTest, PicturesDeclareTheResolutionTheyWereDrawnAt)
+{
+    const QByteArray bitmap = encodeBitmap(pageAt(200), 24);
+    const quint32 width = u32(bitmap, 18);
+    const quint32 pixelsPerMetreX = u32(bitmap, 38);
+    EXPECT_EQ(pixelsPerMetreX, 7559u); // 192 pixels per inch
+    EXPECT_EQ(u32(bitmap, 42), 7559u);
+    EXPECT_NEAR(width / (pixelsPerMetreX * 0.0254), 8.5, 0.01);
+    EXPECT_EQ(u32(encodeBitmap(pageAt(50, 2), 8), 38), 1890u); // 48 pixels per inch
+
+    // JFIF density, in dots per inch (unit 1), of a page at zoom 150.
+    const QByteArray jpeg = encodeJpeg(pageAt(150), 50);
+    const qsizetype jfif = jpeg.indexOf(QByteArray("JFIF\0", 5));
+    ASSERT_GT(jfif, 0);
+    EXPECT_EQ(int(jpeg[jfif + 7]), 1);
+    const auto density = [&](int at) { return quint8(jpeg[at]) << 8 | quint8(jpeg[at + 1]); };
+    EXPECT_EQ(density(jfif + 8), 144);
+    EXPECT_EQ(density(jfif + 10), 144);
+}

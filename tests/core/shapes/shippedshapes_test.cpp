@@ -2,9 +2,9 @@
 
 #include "shapes/shapedrawing.h"
 #include "shapes/shapelibrary.h"
+#include "support/shippedsources.h"
+#include "support/tempdir.h"
 
-#include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QSet>
 
@@ -12,20 +12,9 @@
 
 namespace {
 
-QStringList shapeSources()
-{
-    QDir dir(QStringLiteral(QM_SOURCE_DIR "/data/shapes"));
-    QStringList paths;
-    for (const QString& name : dir.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name))
-        paths.append(dir.filePath(name));
-    return paths;
-}
+QStringList shapeSources() { return shippedSources("shapes"); }
 
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+QByteArray readAll(const QString& path) { return TestFolders::readFile(path); }
 
 TEST(ShapeText, ReadsRowsOrASizeAndNamesTheFaultyLine)
 {
@@ -50,13 +39,15 @@ TEST(ShapeText, ReadsRowsOrASizeAndNamesTheFaultyLine)
     EXPECT_FALSE(parseShapeText("name: X\n#####\n#####\n#####\n#####\n", &error)); // 4 rows
 }
 
-// The shipped library: every source reads, the usual rectangles are there,
-// and at least twelve figures between 15 and 30 cells.
+// The shipped library: every source reads, the usual rectangles are there
+// (portrait ones too), at least twelve figures between 15 and 30 cells and
+// at least five small ones for short lists.
 TEST(ShippedShapes, SourcesGiveTheRectanglesAndTwelveFigures)
 {
     const QStringList sources = shapeSources();
     QSet<QString> texts;
     int figures = 0;
+    int smallFigures = 0;
     for (const QString& path : sources) {
         QString error;
         const auto shape = parseShapeText(readAll(path), &error);
@@ -67,17 +58,24 @@ TEST(ShippedShapes, SourcesGiveTheRectanglesAndTwelveFigures)
         const int cells = static_cast<int>(std::count(shape->ShapeCells.begin(), shape->ShapeCells.end(), 1));
         if (cells == shape->width() * shape->height())
             continue;
+        if (cells < 150) {
+            // Small: at most 15 cells across, room for a short list.
+            ++smallFigures;
+            EXPECT_LE(std::max(shape->width(), shape->height()), 15) << text.toStdString();
+            EXPECT_GE(cells, 60) << text.toStdString();
+            continue;
+        }
         ++figures;
         EXPECT_GE(std::max(shape->width(), shape->height()), 15) << text.toStdString();
-        // Room for a fair word list.
-        EXPECT_GE(cells, 150) << text.toStdString();
     }
-    for (const char* rectangle : {"10x10", "12x12", "15x15", "15x12", "20x15", "20x20", "25x25", "30x30"}) {
+    for (const char* rectangle : {"10x10", "12x12", "15x15", "15x12", "20x15", "20x20", "25x25", "30x30", "12x15",
+                                  "15x20", "20x25"}) {
         const bool found = std::any_of(texts.begin(), texts.end(),
                                        [&](const QString& text) { return text.startsWith(rectangle + QString(u' ')); });
         EXPECT_TRUE(found) << rectangle;
     }
     EXPECT_GE(figures, 12);
+    EXPECT_GE(smallFigures, 5);
     // A new puzzle starts on record 1 ("Last Shape" is 1 by default).
     ASSERT_GE(sources.size(), 2);
     EXPECT_EQ(shapeEntryText(*parseShapeText(readAll(sources[1]), nullptr)), "15x15 Square");
@@ -85,7 +83,7 @@ TEST(ShippedShapes, SourcesGiveTheRectanglesAndTwelveFigures)
 
 TEST(ShippedShapes, BuiltLibraryHoldsOneRecordPerSource)
 {
-    const QByteArray library = readAll(QStringLiteral(QM_PROGRAM_DIR "/QZFLAY.DAT"));
+    const QByteArray library = readAll(QStringLiteral(QM_DATA_DIR "/QZFLAY.DAT"));
     const QStringList sources = shapeSources();
     ASSERT_EQ(library.size(), sources.size() * 2555);
     for (int k = 0; k < sources.size(); ++k)

@@ -2,7 +2,7 @@
 
 #include "app/programstate.h"
 #include "pagelayout/ui/listpagesdialog.h"
-#include "render/ui/objectfontdialog.h"
+#include "pagelayout/ui/objectfontdialog.h"
 #include "support/recordingmessages.h"
 #include "support/tempdir.h"
 #include "widgets/filechooser.h"

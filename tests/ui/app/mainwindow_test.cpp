@@ -1,18 +1,26 @@
+#include "app/application.h"
 #include "app/mainwindow.h"
+#include "base/random.h"
+#include "pagelayout/ui/objectfontdialog.h"
 #include "support/puzzles.h"
 #include "support/ui/modaldriver.h"
 #include "support/ui/uifixture.h"
 #include "ui/uitestmain.h"
 #include "widgets/filechooser.h"
 #include "widgets/help.h"
+#include "widgets/qtmessageservice.h"
 #include "wordlist/ui/wordlisteditor.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWindow>
 
 #include <memory>
 
@@ -135,6 +143,45 @@ private slots:
         QCOMPARE(window->collectionPath(), sample());
     }
 
+    void commandLineOpensACollectionOrKeepsTheLastOne_data()
+    {
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("collection") << "Words.QZ3" << true;
+        QTest::newRow("lower-case extension") << "words.qz3" << true;
+        QTest::newRow("missing file") << "Missing.QZ3" << false;
+        QTest::newRow("other extension") << "notes.txt" << false;
+        QTest::newRow("folder") << "Folder.QZ3" << false;
+    }
+    void commandLineOpensACollectionOrKeepsTheLastOne()
+    {
+        QFETCH(QString, argument);
+        QFETCH(bool, opens);
+        writeCollection(m_ui->folders.path("Words.QZ3"), {{"Holidays", "Winter"}});
+        writeCollection(m_ui->folders.path("words.qz3"), {{"Holidays", "Winter"}});
+        TestFolders::writeFile(m_ui->folders.path("notes.txt"), "hello");
+        QDir().mkpath(m_ui->folders.path("Folder.QZ3"));
+        auto window = startWindow();
+
+        const QString path = m_ui->folders.path(argument);
+        window->openFromCommandLine(path);
+        window->show();
+        if (opens) {
+            QCOMPARE(window->collectionPath(), path);
+            QCOMPARE(window->windowTitle(), QStringLiteral("Quillmaze 98 (%1)").arg(QFileInfo(path).baseName()));
+            QCOMPARE(listTexts(window->puzzleBox()), (QStringList{"Winter"}));
+            QCOMPARE(window->state().settings.misc.lastFiles[0], sample());
+            QVERIFY(m_ui->messages.shown.isEmpty());
+        } else {
+            QCOMPARE(m_ui->messages.lastText(), QStringLiteral("The file selected is not a valid Quillmaze file."));
+            QCOMPARE(m_ui->messages.lastCaption(), QStringLiteral("Error"));
+            QCOMPARE(window->collectionPath(), sample());
+            QCOMPARE(window->windowTitle(), QStringLiteral("Quillmaze 98 (SAMPLE)"));
+            QCOMPARE(listTexts(window->puzzleBox()), (QStringList{"Birds", "Farm"}));
+            QVERIFY(window->state().settings.misc.lastFiles[0].isEmpty());
+        }
+    }
+
     void newCollectionIsEmptyAndOffersAFirstPuzzle()
     {
         auto window = startWindow();
@@ -246,6 +293,99 @@ private slots:
         const QByteArray ini = TestFolders::readFile(m_ui->folders.startDir() + "/QMAZE3.INI");
         QVERIFY(ini.contains("Pixel Format=2"));
         QVERIFY(ini.contains(("Last Group=" + sample()).toUtf8()));
+    }
+
+    void eachStartSeedsTheRandomStateFromTheClock()
+    {
+        // Two starts a few milliseconds apart, each from the same state: the
+        // tip of the day draws from different states.
+        setRandomState(0);
+        auto first = startWindow();
+        const std::uint32_t firstState = randomState();
+        QTest::qWait(5);
+        setRandomState(0);
+        auto second = startWindow();
+        QVERIFY(randomState() != firstState);
+    }
+
+    void ctrlClickDeselectsAndLeavesNoPuzzleCommandEnabled()
+    {
+        auto window = startWindow();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QListWidget* box = window->puzzleBox();
+        QCOMPARE(box->selectedItems().size(), 1);
+        QTest::mouseClick(box->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          box->visualItemRect(box->item(0)).center());
+        QVERIFY(box->selectedItems().isEmpty());
+        for (const char* name : {"ModifyPuzzle", "CopyPuzzle", "DeletePuzzle", "PrintPuzzle"})
+            QVERIFY2(!window->action(name)->isEnabled(), name);
+        window->CopyPuzzleClick();
+        QCOMPARE(m_ui->messages.lastText(), QStringLiteral("No puzzle selected.  Please select a puzzle first."));
+
+        QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualItemRect(box->item(1)).center());
+        QVERIFY(window->action("PrintPuzzle")->isEnabled());
+    }
+
+    void theWindowSystemShowsTheCaptionUnchanged()
+    {
+        setUpApplication();
+        // The window system appends an application display name that was set
+        // on purpose; without one the display name follows the application
+        // name, and nothing is appended.
+        const QString name = QCoreApplication::applicationName();
+        QCoreApplication::setApplicationName(QStringLiteral("Probe"));
+        const QString displayName = QGuiApplication::applicationDisplayName();
+        QCoreApplication::setApplicationName(name);
+        QCOMPARE(displayName, QStringLiteral("Probe"));
+
+        auto window = startWindow();
+        window->show();
+        QCOMPARE(window->windowHandle()->title(), QStringLiteral("Quillmaze 98 (SAMPLE)"));
+    }
+
+    void userFontColourIsChosenAndKeptInTheConfiguration()
+    {
+        ObjectFont offered;
+        setObjectFontChooser([&](QWidget*, const ObjectFont& font) -> std::optional<ObjectFont> {
+            offered = font;
+            ObjectFont chosen = font;
+            chosen.color = 0x0000FF; // red as 0x00BBGGRR
+            chosen.bold = true;
+            return chosen;
+        });
+        const QString ini = m_ui->folders.startDir() + "/QMAZE3.INI";
+        {
+            auto window = startWindow();
+            window->action("LabelFont")->trigger();
+            QCOMPARE(offered.color, 0u);
+            QCOMPARE(window->findChild<QLabel*>()->palette().color(QPalette::WindowText), QColor(Qt::red));
+            window->close();
+        }
+        QVERIFY(TestFolders::readFile(ini).contains("Color=255"));
+        TMainWin again;
+        again.action("LabelFont")->trigger();
+        QCOMPARE(offered.color, 0x0000FFu);
+        QVERIFY(offered.bold);
+    }
+
+    void colourTicksWindowPlaceAndMessageIcons()
+    {
+        // Colour depth: each item is ticked for its own value only.
+        auto window = startWindow("[Misc]\nShow Tips=No\n[Reports]\nPixel Format=3\n");
+        QVERIFY(!window->action("Colors16M")->isChecked());
+        QVERIFY(!window->action("Colors256")->isChecked());
+
+        // Restored 10 pixels above the centre of the screen, never above its top.
+        window->show();
+        window->ChangeScreenSize(800);
+        const QRect screen = window->screen()->geometry();
+        QCOMPARE(window->y(), std::max(0, (screen.height() - window->height()) / 2 - 10));
+
+        // Disk errors warn; errors stop.
+        QCOMPARE(messageIcon(QStringLiteral("Disk Error"), MessageButtons::Ok), QMessageBox::Warning);
+        QCOMPARE(messageIcon(QStringLiteral("Error"), MessageButtons::Ok), QMessageBox::Critical);
+        QCOMPARE(messageIcon(QStringLiteral("Delete?"), MessageButtons::YesNo), QMessageBox::Question);
     }
 
     void helpOpensTheContentsAndKeywordPages()

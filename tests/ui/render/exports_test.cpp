@@ -196,7 +196,7 @@ private slots:
     {
         TestFolders::writeFile(m_ui->folders.startDir() + "/QMAZE3.INI", "[Misc]\r\nShow Tips=No\r\n");
         const QString sample = m_ui->folders.startDir() + "/SAMPLE.QZ3";
-        QVERIFY(QFile::copy(QStringLiteral(QM_PROGRAM_DIR "/SAMPLE.QZ3"), sample));
+        QVERIFY(QFile::copy(QStringLiteral(QM_DATA_DIR "/SAMPLE.QZ3"), sample));
         const QString pdf = m_ui->folders.path(QStringLiteral("booklet.pdf"));
         m_ui->answerFilesWith(pdf);
         TMainWin::setAssumedScreenSize(QSize(1280, 1024));

@@ -1,9 +1,9 @@
 #include "ui/uitestmain.h"
 
 #include "pagelayout/ui/layoutthumbnailview.h"
+#include "pagelayout/ui/objectfontdialog.h"
 #include "render/reportoptions.h"
 #include "render/ui/myreport.h"
-#include "render/ui/objectfontdialog.h"
 #include "support/puzzlebuilder.h"
 #include "support/ui/modaldriver.h"
 #include "support/ui/uifixture.h"

@@ -43,7 +43,7 @@ private slots:
         TestFolders::writeFile(folders.startDir() + "/QMAZE3.INI", "[Misc]\r\nShow Tips=No\r\n");
         // The sample collection shipped with the program.
         const QString sample = folders.startDir() + "/SAMPLE.QZ3";
-        QVERIFY(QFile::copy(QStringLiteral(QM_PROGRAM_DIR "/SAMPLE.QZ3"), sample));
+        QVERIFY(QFile::copy(QStringLiteral(QM_DATA_DIR "/SAMPLE.QZ3"), sample));
         const QByteArray storedBefore = TestFolders::readFile(sample);
 
         const QString bmp = folders.path("farm.bmp"), jpg = folders.path("farm.jpg"), pdf = folders.path("farm.pdf");

@@ -189,6 +189,60 @@ private slots:
         QVERIFY(messages.shown.isEmpty());
     }
 
+    void aLongStoredNameSurvivesModifyAndCopy()
+    {
+        const QByteArray name = "A shape whose name is forty-four characters!";
+        QCOMPARE(name.size(), 44);
+        const ShapeRecord stored = filledShape(name.constData(), 12, 12);
+        TestFolders::writeFile(shapeLibraryPath(), QByteArray(reinterpret_cast<const char*>(&stored), sizeof stored));
+        TSelectShapes dialog(shapes(), m_ui->context());
+        dialog.show();
+        QString shown;
+        const auto saveAsShown = [&](QWidget* modal) {
+            auto* title = modal->findChild<QLineEdit*>(QStringLiteral("Title"));
+            shown = title->text();
+            // Typing cannot lengthen a name beyond its limit or its length.
+            title->setFocus();
+            title->end(false);
+            QTest::keyClicks(title, QStringLiteral("xyz"));
+            QCOMPARE(title->text(), shown);
+            QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("Save")), Qt::LeftButton);
+        };
+        ModalDriver modify({{"TDoShapes", saveAsShown}});
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("ModifyShape")), Qt::LeftButton);
+        QVERIFY(modify.finished());
+        QCOMPARE(shown, QString::fromLatin1(name));
+        ModalDriver copy({{"TDoShapes", saveAsShown}});
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("CopyShape")), Qt::LeftButton);
+        QVERIFY(copy.finished());
+
+        const QByteArray library = TestFolders::readFile(shapeLibraryPath());
+        QCOMPARE(library.size(), 2 * 2555);
+        QCOMPARE(library.mid(1, 44), name);
+        QCOMPARE(library.mid(2555 + 1, quint8(library[2555])), name + " (2)");
+
+        // A new name is typed up to 30 characters.
+        TDoShapes editor(ShapeEditorMode::New, ShapeRecord{}, -1);
+        auto* title = editor.findChild<QLineEdit*>(QStringLiteral("Title"));
+        title->clear();
+        QTest::keyClicks(title, QString(40, u'n'));
+        QCOMPARE(title->text().size(), 30);
+    }
+
+    void shapeEntriesAreFifteenPixelsHighAtTheScreenScale()
+    {
+        const ShapeRecord stored = filledShape("Box", 12, 12);
+        TestFolders::writeFile(shapeLibraryPath(), QByteArray(reinterpret_cast<const char*>(&stored), sizeof stored));
+        for (const double scale : {1.0, 1.6}) {
+            m_ui->state.screenScale = scale;
+            ShapeListBox box(ShapeListMode::StandAlone, shapes(), m_ui->context(), 240);
+            box.load();
+            auto* list = box.findChild<QListWidget*>(QStringLiteral("ShapeBox"));
+            box.show();
+            QCOMPARE(list->visualItemRect(list->item(0)).height(), qRound(15 * scale));
+        }
+    }
+
 private:
     ShapeListContext shapes()
     {

@@ -228,7 +228,7 @@ private slots:
     void teacherChecksSpellingAndTakesASynonym()
     {
         for (const char* name : {"QZFLAY.DAT", "QZFPAGE.DAT"})
-            QFile::copy(QStringLiteral(QM_PROGRAM_DIR "/") + name, m_ui->folders.programDir() + "/" + name);
+            QFile::copy(QStringLiteral(QM_DATA_DIR "/") + name, m_ui->folders.programDir() + "/" + name);
         TestFolders::writeFile(m_ui->folders.startDir() + "/QMAZE3.INI",
                                "[Misc]\nShow Tips=No\nDictionary=1\nThesaurus=1\n");
         TMainWin::setAssumedScreenSize(QSize(1280, 1024));

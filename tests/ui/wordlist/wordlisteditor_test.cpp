@@ -48,7 +48,7 @@ void useRectangleShape(ShapeRecord& shape, int width, int height)
 
 void copyProgramFile(const TestFolders& folders, const char* name)
 {
-    QFile::copy(QStringLiteral(QM_PROGRAM_DIR "/") + name, folders.programDir() + "/" + name);
+    QFile::copy(QStringLiteral(QM_DATA_DIR "/") + name, folders.programDir() + "/" + name);
 }
 
 const char* kAnimals[][2] = {

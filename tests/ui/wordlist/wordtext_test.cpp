@@ -57,7 +57,7 @@ private slots:
     void userImportsCreatesSavesAndExportsTheList()
     {
         for (const char* name : {"QZFLAY.DAT", "QZFPAGE.DAT"})
-            QFile::copy(QStringLiteral(QM_PROGRAM_DIR "/") + name, m_ui->folders.programDir() + "/" + name);
+            QFile::copy(QStringLiteral(QM_DATA_DIR "/") + name, m_ui->folders.programDir() + "/" + name);
         TestFolders::writeFile(m_ui->folders.startDir() + "/QMAZE3.INI", "[Misc]\nShow Tips=No\n");
         TMainWin::setAssumedScreenSize(QSize(1280, 1024));
         auto window = std::make_unique<TMainWin>();

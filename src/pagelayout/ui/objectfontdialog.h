@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/reportoptions.h"
+#include "pagelayout/objectfont.h"
 
 #include <QDialog>
 

@@ -1,8 +1,8 @@
-#include "render/ui/objectfontdialog.h"
+#include "pagelayout/ui/objectfontdialog.h"
 
+#include "pagelayout/ui/colorchoice.h"
 #include "report/canvas.h"
 
-#include <QColorDialog>
 #include <QFontDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -14,11 +14,6 @@ ObjectFontChooser& installedChooser()
 {
     static ObjectFontChooser chooser;
     return chooser;
-}
-
-std::uint32_t windowsColor(const QColor& color)
-{
-    return std::uint32_t(color.red()) | std::uint32_t(color.green()) << 8 | std::uint32_t(color.blue()) << 16;
 }
 
 } // namespace
@@ -61,9 +56,8 @@ ObjectFontDialog::ObjectFontDialog(const ObjectFont& font, QWidget* parent)
 
 void ObjectFontDialog::chooseColor()
 {
-    const QColor chosen = QColorDialog::getColor(colorFromWindows(m_color), this, QStringLiteral("Color"));
-    if (chosen.isValid()) {
-        m_color = windowsColor(chosen);
+    if (const auto chosen = chooseWindowsColor(this, m_color)) {
+        m_color = *chosen & 0x00FFFFFF;
         showColor();
     }
 }
