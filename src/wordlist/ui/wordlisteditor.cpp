@@ -55,7 +55,7 @@ constexpr std::array<int, 4> kColumnWidths = {24, 12, 100, 253};
 // Grid rows the editor shows at every screen size, and the pictures of the
 // shape and the page layout at scale 1.
 constexpr int kVisibleRows = 11;
-constexpr int kShapeThumbnail = 148;
+constexpr int kShapeThumbnail = 88;
 constexpr QSize kLayoutThumbnail(96, 124);
 
 QString cellText(const QTableWidget* grid, int row, int column)
@@ -283,7 +283,7 @@ QWidget* TWordList::buildDirections()
         m_speeds[d] = new QToolButton(box);
         m_speeds[d]->setObjectName(QStringLiteral("Speed%1").arg(QLatin1String(names[d])));
         m_speeds[d]->setIcon(arrowIcon(d));
-        m_speeds[d]->setIconSize(QSize(20, 20));
+        m_speeds[d]->setIconSize(QSize(16, 16));
         m_speeds[d]->setAutoRaise(true);
         const int row = cells[d][0];
         const int column = cells[d][1];
@@ -311,14 +311,14 @@ QWidget* TWordList::buildOptions()
     m_track->setTickPosition(QSlider::TicksBelow);
     m_track->setPageStep(1);
     layout->addWidget(m_track);
-    auto* attemptsRow = new QHBoxLayout;
-    attemptsRow->addWidget(new QLabel(QStringLiteral("Creation Attempts"), box));
+    // The label sits above its box, which keeps the row of boxes under the
+    // grid narrow enough for the smallest screen.
+    layout->addWidget(new QLabel(QStringLiteral("Creation Attempts"), box));
     m_attempts = new QLineEdit(box);
     m_attempts->setObjectName(QStringLiteral("Attempts"));
     m_attempts->setMaxLength(3);
     m_attempts->setMaximumWidth(48);
-    attemptsRow->addWidget(m_attempts);
-    layout->addLayout(attemptsRow);
+    layout->addWidget(m_attempts);
     m_shrink = new QCheckBox(QStringLiteral("Shrin&k"), box);
     m_shrink->setObjectName(QStringLiteral("AutoShrink"));
     layout->addWidget(m_shrink);

@@ -5,6 +5,7 @@
 #include "support/puzzles.h"
 #include "support/ui/keyboard.h"
 #include "support/ui/modaldriver.h"
+#include "support/ui/screensize.h"
 #include "support/ui/uifixture.h"
 #include "ui/uitestmain.h"
 #include "wordlist/ui/wordlisteditor.h"
@@ -331,6 +332,27 @@ private slots:
         QCOMPARE(storedLionClue(), QByteArray("purrs"));
         QCOMPARE(puzzleCount(state().settings.misc.lastGroup), 2);
     }
+    // At every screen size preset the editor lies wholly on the screen,
+    // centred across it, and shows at least eleven rows of the grid.
+    void fitsTheScreenAtEveryPreset()
+    {
+        const struct {
+            QSize screen;
+            double scale;
+        } cases[] = {{{640, 480}, 1.0}, {{1280, 1024}, 1.25}, {{1280, 1024}, 1.6}, {{1280, 1024}, 2.0}};
+        for (const auto& c : cases) {
+            ScreenSize screen(c.screen);
+            QVERIFY(screen.active());
+            state().screenScale = c.scale;
+            auto editor = newEditor();
+            const QRect frame = editor->frameGeometry();
+            QVERIFY2(QRect(QPoint(0, 0), c.screen).contains(frame), qPrintable(QString::number(c.scale)));
+            QVERIFY(std::abs(frame.center().x() - c.screen.width() / 2) <= 2);
+            QTableWidget* grid = gridOf(*editor);
+            QVERIFY(grid->viewport()->height() / grid->rowHeight(0) >= 11);
+        }
+    }
+
     void playsAUserFromNewPuzzleToModifyAndCopy()
     {
         copyProgramFile(m_ui->folders, "QZFLAY.DAT");
