@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-svg-dev libgl-dev libvulkan-dev
+  # the window tests resize the offscreen screen through its native interface
+  qt6-base-private-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libjpeg62-turbo-dev
   libhunspell-dev libmythes-dev

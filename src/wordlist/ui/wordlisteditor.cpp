@@ -20,6 +20,7 @@
 #include "wordlist/ui/intcharsdialog.h"
 #include "wordlist/ui/limitedtextdelegate.h"
 #include "wordlist/ui/rowpastefilter.h"
+#include "wordlist/ui/wordgrid.h"
 #include "wordlist/wordexchange.h"
 
 #include <QAction>
@@ -51,6 +52,11 @@ constexpr int kColWord = 2;
 constexpr int kColClue = 3;
 constexpr int kRowHeight = 18;
 constexpr std::array<int, 4> kColumnWidths = {24, 12, 100, 253};
+// Grid rows the editor shows at every screen size, and the pictures of the
+// shape and the page layout at scale 1.
+constexpr int kVisibleRows = 11;
+constexpr int kShapeThumbnail = 88;
+constexpr QSize kLayoutThumbnail(96, 124);
 
 QString cellText(const QTableWidget* grid, int row, int column)
 {
@@ -58,24 +64,13 @@ QString cellText(const QTableWidget* grid, int row, int column)
     return item ? item->text() : QString();
 }
 
-void setCell(QTableWidget* grid, int row, int column, const QString& text, bool editable)
+// Writes a cell only when its text changes, so the grid does not repaint
+// and scroll for every one of its rows.
+void setCellText(QTableWidget* grid, int row, int column, const QString& text)
 {
-    QTableWidgetItem* item = grid->item(row - 1, column);
-    if (!item) {
-        item = new QTableWidgetItem;
-        grid->setItem(row - 1, column, item);
-    }
-    item->setText(text);
-    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (editable)
-        flags |= Qt::ItemIsEditable;
-    item->setFlags(flags);
-    if (column == kColCount || column == kColUsed) {
-        item->setBackground(QApplication::palette().button());
-        item->setTextAlignment(Qt::AlignCenter);
-    }
+    if (QTableWidgetItem* item = grid->item(row - 1, column); item && item->text() != text)
+        item->setText(text);
 }
-
 
 } // namespace
 
@@ -98,6 +93,8 @@ TWordList::~TWordList() = default;
 void TWordList::buildControls()
 {
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(4);
 
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Title"), this));
@@ -114,41 +111,12 @@ void TWordList::buildControls()
     m_category->lineEdit()->setMaxLength(PuzzleRecord::CategoryLength);
     top->addWidget(m_category, 2);
     layout->addLayout(top);
+    layout->addLayout(buildWordArea(), 1);
+    layout->addLayout(buildLowerArea());
 
-    layout->addWidget(buildWordArea(), 1);
-
-    auto* middle = new QHBoxLayout;
-    m_shapes = new ShapeListBox(m_modify ? ShapeListMode::EditorModify : ShapeListMode::EditorNew,
-                                {m_session.shape, settings().create.lastShape, &record()}, m_session.context, 148, this);
-    auto* shapeFrame = new QGroupBox(this);
-    auto* shapeLayout = new QVBoxLayout(shapeFrame);
-    shapeLayout->setContentsMargins(4, 4, 4, 4);
-    shapeLayout->addWidget(m_shapes);
-    middle->addWidget(shapeFrame, 1);
-    middle->addWidget(buildDirections());
-    middle->addWidget(buildOptions());
-    layout->addLayout(middle);
-
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(new QLabel(QStringLiteral("Bonus Question"), this));
-    m_bonus = new QLineEdit(this);
-    m_bonus->setObjectName(QStringLiteral("BonusQuest"));
-    m_bonus->setMaxLength(120);
-    bottom->addWidget(m_bonus, 1);
-    m_create = makeButton(QStringLiteral("&Create"), QStringLiteral("CreateIt"), this);
-    QFont bold = m_create->font();
-    bold.setBold(true);
-    m_create->setFont(bold);
-    m_save = makeButton(QStringLiteral("Sa&ve"), QStringLiteral("SaveButton"), this);
-    m_exit = makeButton(QStringLiteral("E&xit"), QStringLiteral("Cancel"), this);
-    bottom->addWidget(m_create);
-    bottom->addWidget(m_save);
-    bottom->addWidget(m_exit);
-    layout->addLayout(bottom);
-
-    connect(m_create, &QPushButton::clicked, this, &TWordList::CreateItClick);
-    connect(m_save, &QPushButton::clicked, this, &TWordList::SaveButtonClick);
-    connect(m_exit, &QPushButton::clicked, this, &TWordList::CancelClick);
+    // From the category the Tab key goes on into the grid.
+    setTabOrder(m_title, m_category);
+    setTabOrder(m_category, m_grid);
 
     // F1..F12 type the twelve international characters into the focused control.
     for (int k = 1; k <= 12; ++k) {
@@ -161,62 +129,56 @@ void TWordList::buildControls()
     }
 }
 
-QWidget* TWordList::buildWordArea()
+QLayout* TWordList::buildWordArea()
 {
-    auto* area = new QWidget(this);
-    auto* row = new QHBoxLayout(area);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addStretch();
+    auto* row = new QHBoxLayout;
 
     auto* gridColumn = new QVBoxLayout;
     auto* heading = new QHBoxLayout;
-    m_wordClueLabel = new QLabel(area);
+    m_wordClueLabel = new QLabel(this);
     m_wordClueLabel->setObjectName(QStringLiteral("WordClueLabel"));
     QFont bold = m_wordClueLabel->font();
     bold.setBold(true);
     m_wordClueLabel->setFont(bold);
     heading->addWidget(m_wordClueLabel);
     heading->addStretch();
-    m_useClues = new QCheckBox(QStringLiteral("Use Clues"), area);
+    m_useClues = new QCheckBox(QStringLiteral("Use Clues"), this);
     m_useClues->setObjectName(QStringLiteral("UseClues"));
     heading->addWidget(m_useClues);
     gridColumn->addLayout(heading);
 
-    m_grid = new QTableWidget(WordEntries::Rows, 4, area);
+    m_grid = new WordGrid(WordEntries::Rows, 4, kVisibleRows, this);
     m_grid->setObjectName(QStringLiteral("WordsCluesGrid"));
     m_grid->verticalHeader()->hide();
     m_grid->setHorizontalHeaderLabels({QStringLiteral("Cnt"), QStringLiteral("U"), QStringLiteral("Word"),
                                        QStringLiteral("Clue")});
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->setTabKeyNavigation(true);
     m_grid->setEditTriggers(QAbstractItemView::AllEditTriggers);
     m_grid->setItemDelegate(new LimitedTextDelegate({{kColWord, PuzzleRecord::WordLength},
                                                      {kColClue, PuzzleRecord::ClueLength}},
                                                     m_grid));
-    m_grid->setMinimumHeight(160);
     m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    createCells();
     gridColumn->addWidget(m_grid, 1);
     row->addLayout(gridColumn);
 
     auto* buttons = new QVBoxLayout;
-    buttons->addSpacing(20);
-    m_delete = makeButton(QStringLiteral("De&lete"), QStringLiteral("DeleteClue"), area);
-    m_deleteAll = makeButton(QStringLiteral("Delete &All"), QStringLiteral("DeleteAllClue"), area);
-    m_spell = makeButton(QStringLiteral("&Spell Check"), QStringLiteral("SpellClue"), area);
-    m_thesaurus = makeButton(QStringLiteral("&Thesaurus"), QStringLiteral("Thes"), area);
-    m_import = makeButton(QStringLiteral("&Import"), QStringLiteral("ImportClue"), area);
-    m_export = makeButton(QStringLiteral("&Export"), QStringLiteral("ExportClue"), area);
-    m_phrase = makeButton(QStringLiteral("P&hrase"), QStringLiteral("ChangePhrase"), area);
-    m_intChars = makeButton(QStringLiteral("International\nCharacters"), QStringLiteral("IntCharButton"), area);
-    for (QPushButton* b : {m_delete, m_deleteAll, m_spell, m_thesaurus, m_import, m_export, m_phrase})
+    buttons->setSpacing(3);
+    buttons->addSpacing(m_useClues->sizeHint().height());
+    m_delete = makeButton(QStringLiteral("De&lete"), QStringLiteral("DeleteClue"), this);
+    m_deleteAll = makeButton(QStringLiteral("Delete &All"), QStringLiteral("DeleteAllClue"), this);
+    m_spell = makeButton(QStringLiteral("&Spell Check"), QStringLiteral("SpellClue"), this);
+    m_thesaurus = makeButton(QStringLiteral("&Thesaurus"), QStringLiteral("Thes"), this);
+    m_import = makeButton(QStringLiteral("&Import"), QStringLiteral("ImportClue"), this);
+    m_export = makeButton(QStringLiteral("&Export"), QStringLiteral("ExportClue"), this);
+    m_phrase = makeButton(QStringLiteral("P&hrase"), QStringLiteral("ChangePhrase"), this);
+    m_intChars = makeButton(QStringLiteral("International\nCharacters"), QStringLiteral("IntCharButton"), this);
+    for (QPushButton* b : {m_delete, m_deleteAll, m_spell, m_thesaurus, m_import, m_export, m_phrase, m_intChars})
         buttons->addWidget(b);
-    buttons->addSpacing(8);
-    buttons->addWidget(m_intChars);
     buttons->addStretch();
     row->addLayout(buttons);
-    row->addWidget(buildLayoutBox());
-    row->addStretch();
+    row->addLayout(buildLayoutBox());
 
     // Spell Check and Thesaurus wait for showing, which enables them by the
     // language settings.
@@ -235,7 +197,76 @@ QWidget* TWordList::buildWordArea()
     // Words are locked in modify mode; a paste there stays in the cell.
     if (!m_modify)
         new RowPasteFilter(m_grid, [this] { pasteRows(); });
-    return area;
+    return row;
+}
+
+void TWordList::createCells()
+{
+    const QSignalBlocker blocker(m_grid);
+    const auto cell = [this](int row, int column, bool editable) {
+        auto* item = new QTableWidgetItem;
+        Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+        if (editable)
+            flags |= Qt::ItemIsEditable;
+        item->setFlags(flags);
+        m_grid->setItem(row - 1, column, item);
+        return item;
+    };
+    for (int k = 1; k <= WordEntries::Rows; ++k) {
+        for (int column : {kColCount, kColUsed}) {
+            QTableWidgetItem* item = cell(k, column, false);
+            item->setBackground(QApplication::palette().button());
+            item->setTextAlignment(Qt::AlignCenter);
+        }
+        m_grid->item(k - 1, kColCount)->setText(QString::number(k));
+        cell(k, kColWord, !m_modify);
+        cell(k, kColClue, true);
+    }
+}
+
+// Under the grid: the shape list on the left; on the right the directions
+// and generation options, the bonus question and the commands.
+QLayout* TWordList::buildLowerArea()
+{
+    auto* row = new QHBoxLayout;
+    m_shapes = new ShapeListBox(m_modify ? ShapeListMode::EditorModify : ShapeListMode::EditorNew,
+                                {m_session.shape, settings().create.lastShape, &record()}, m_session.context,
+                                m_session.context.scaled(kShapeThumbnail), this);
+    row->addWidget(m_shapes, 1);
+
+    auto* right = new QVBoxLayout;
+    right->setSpacing(4);
+    auto* settingsRow = new QHBoxLayout;
+    settingsRow->addWidget(buildDirections());
+    settingsRow->addWidget(buildOptions(), 1);
+    right->addLayout(settingsRow, 1);
+
+    auto* bonusRow = new QHBoxLayout;
+    bonusRow->addWidget(new QLabel(QStringLiteral("Bonus Question"), this));
+    m_bonus = new QLineEdit(this);
+    m_bonus->setObjectName(QStringLiteral("BonusQuest"));
+    m_bonus->setMaxLength(120);
+    bonusRow->addWidget(m_bonus, 1);
+    right->addLayout(bonusRow);
+
+    auto* commands = new QHBoxLayout;
+    commands->addStretch();
+    m_create = makeButton(QStringLiteral("&Create"), QStringLiteral("CreateIt"), this);
+    QFont bold = m_create->font();
+    bold.setBold(true);
+    m_create->setFont(bold);
+    m_save = makeButton(QStringLiteral("Sa&ve"), QStringLiteral("SaveButton"), this);
+    m_exit = makeButton(QStringLiteral("E&xit"), QStringLiteral("Cancel"), this);
+    commands->addWidget(m_create);
+    commands->addWidget(m_save);
+    commands->addWidget(m_exit);
+    right->addLayout(commands);
+    row->addLayout(right);
+
+    connect(m_create, &QPushButton::clicked, this, &TWordList::CreateItClick);
+    connect(m_save, &QPushButton::clicked, this, &TWordList::SaveButtonClick);
+    connect(m_exit, &QPushButton::clicked, this, &TWordList::CancelClick);
+    return row;
 }
 
 QWidget* TWordList::buildDirections()
@@ -252,7 +283,7 @@ QWidget* TWordList::buildDirections()
         m_speeds[d] = new QToolButton(box);
         m_speeds[d]->setObjectName(QStringLiteral("Speed%1").arg(QLatin1String(names[d])));
         m_speeds[d]->setIcon(arrowIcon(d));
-        m_speeds[d]->setIconSize(QSize(20, 20));
+        m_speeds[d]->setIconSize(QSize(16, 16));
         m_speeds[d]->setAutoRaise(true);
         const int row = cells[d][0];
         const int column = cells[d][1];
@@ -280,14 +311,14 @@ QWidget* TWordList::buildOptions()
     m_track->setTickPosition(QSlider::TicksBelow);
     m_track->setPageStep(1);
     layout->addWidget(m_track);
-    auto* attemptsRow = new QHBoxLayout;
-    attemptsRow->addWidget(new QLabel(QStringLiteral("Creation Attempts"), box));
+    // The label sits above its box, which keeps the row of boxes under the
+    // grid narrow enough for the smallest screen.
+    layout->addWidget(new QLabel(QStringLiteral("Creation Attempts"), box));
     m_attempts = new QLineEdit(box);
     m_attempts->setObjectName(QStringLiteral("Attempts"));
     m_attempts->setMaxLength(3);
     m_attempts->setMaximumWidth(48);
-    attemptsRow->addWidget(m_attempts);
-    layout->addLayout(attemptsRow);
+    layout->addWidget(m_attempts);
     m_shrink = new QCheckBox(QStringLiteral("Shrin&k"), box);
     m_shrink->setObjectName(QStringLiteral("AutoShrink"));
     layout->addWidget(m_shrink);
@@ -297,17 +328,23 @@ QWidget* TWordList::buildOptions()
     return box;
 }
 
-QWidget* TWordList::buildLayoutBox()
+QLayout* TWordList::buildLayoutBox()
 {
-    auto* box = new QGroupBox(QStringLiteral("Page Layout"), this);
-    auto* layout = new QVBoxLayout(box);
-    m_layoutImage = new LayoutThumbnailView(QSize(96, 124), box);
+    auto* column = new QVBoxLayout;
+    column->setSpacing(3);
+    auto* heading = new QLabel(QStringLiteral("Page Layout"), this);
+    heading->setAlignment(Qt::AlignHCenter);
+    column->addWidget(heading);
+    const QSize thumbnail(m_session.context.scaled(kLayoutThumbnail.width()),
+                          m_session.context.scaled(kLayoutThumbnail.height()));
+    m_layoutImage = new LayoutThumbnailView(thumbnail, this);
     m_layoutImage->setObjectName(QStringLiteral("Img"));
-    layout->addWidget(m_layoutImage, 0, Qt::AlignHCenter);
-    m_changeLayout = makeButton(QStringLiteral("Change La&yout"), QStringLiteral("ChangeLayout"), box);
-    layout->addWidget(m_changeLayout);
+    column->addWidget(m_layoutImage, 0, Qt::AlignHCenter);
+    m_changeLayout = makeButton(QStringLiteral("Change La&yout"), QStringLiteral("ChangeLayout"), this);
+    column->addWidget(m_changeLayout);
+    column->addStretch();
     connect(m_changeLayout, &QPushButton::clicked, this, &TWordList::ChangeLayoutClick);
-    return box;
+    return column;
 }
 
 // ---------------------------------------------------------------- showing
@@ -323,10 +360,8 @@ void TWordList::showEvent(QShowEvent* event)
 
 void TWordList::FormShow()
 {
-    prepareDialog(*this, m_session.context);
-    const int top = y() < 16 ? 0 : y() - 15;
-    move(x(), top);
-
+    // Everything that changes the editor's size comes first, so that it is
+    // centred at its final size.
     m_useClues->setChecked(settings().create.useClues);
     AdjustWordClues();
 
@@ -346,7 +381,6 @@ void TWordList::FormShow()
     m_track->setValue(std::clamp(settings().create.integration, 0, 6));
 
     drawLayoutThumbnail();
-    m_title->setFocus();
 
     if (m_modify) {
         lockForModify();
@@ -356,6 +390,15 @@ void TWordList::FormShow()
         m_save->hide();
     }
     enableLanguageButtons();
+    placeOnScreen();
+    m_title->setFocus();
+}
+
+void TWordList::placeOnScreen()
+{
+    prepareDialog(*this, m_session.context);
+    const int top = y() < 16 ? 0 : y() - 15;
+    move(x(), top);
 }
 
 void TWordList::lockForModify()
@@ -383,24 +426,16 @@ void TWordList::AdjustWordClues()
     }
     m_grid->setFixedWidth(width + m_grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * m_grid->frameWidth() + 4);
     m_grid->verticalHeader()->setDefaultSectionSize(m_session.context.scaled(kRowHeight));
-    fillGridFromRecord();
-}
-
-void TWordList::fillGridFromRecord()
-{
-    const QSignalBlocker blocker(m_grid);
-    for (int k = 1; k <= WordEntries::Rows; ++k) {
-        setCell(m_grid, k, kColCount, QString::number(k), false);
-        setCell(m_grid, k, kColUsed, record().wordPlaced(k) ? QStringLiteral("x") : QString(), false);
-        setCell(m_grid, k, kColWord, record().word(k).text(), !m_modify);
-        setCell(m_grid, k, kColClue, record().clue(k).text(), true);
-    }
+    WordEntries rows;
+    rows.loadFrom(record());
+    setEntries(rows);
 }
 
 // ---------------------------------------------------------------- values
 
-WordEntries TWordList::entries() const
+WordEntries TWordList::entries()
 {
+    m_grid->finishEdit();
     WordEntries result;
     for (int k = 1; k <= WordEntries::Rows; ++k) {
         result.setWord(k, unicodeToAnsi(cellText(m_grid, k, kColWord)));
@@ -412,26 +447,14 @@ WordEntries TWordList::entries() const
 
 void TWordList::setEntries(const WordEntries& rows)
 {
+    m_grid->finishEdit();
     const QSignalBlocker blocker(m_grid);
     for (int k = 1; k <= WordEntries::Rows; ++k) {
-        const QString word = ansiToUnicode(rows.row(k).word);
-        const QString clue = ansiToUnicode(rows.row(k).clue);
-        if (cellText(m_grid, k, kColWord) != word)
-            setCell(m_grid, k, kColWord, word, !m_modify);
-        if (cellText(m_grid, k, kColClue) != clue)
-            setCell(m_grid, k, kColClue, clue, true);
+        setCellText(m_grid, k, kColUsed, rows.row(k).placed ? QStringLiteral("x") : QString());
+        setCellText(m_grid, k, kColWord, ansiToUnicode(rows.row(k).word));
+        setCellText(m_grid, k, kColClue, ansiToUnicode(rows.row(k).clue));
     }
-}
-
-void TWordList::commitGridEdit()
-{
-    // Leaving the current cell commits and closes its editor; coming back
-    // opens a fresh one on what the grid now holds.
-    const int row = m_grid->currentRow();
-    const int column = m_grid->currentColumn();
-    m_grid->setCurrentIndex(QModelIndex());
-    if (row >= 0 && column >= 0)
-        m_grid->setCurrentCell(row, column);
+    m_grid->viewport()->update();
 }
 
 void TWordList::SetValues()
@@ -455,6 +478,12 @@ bool TWordList::SaveIt()
         showError(QStringLiteral("Unable to save puzzle."));
     m_saved = ok && written >= 0;
     return m_saved;
+}
+
+void TWordList::saveAndClose()
+{
+    if (SaveIt())
+        QDialog::accept();
 }
 
 void TWordList::showProblem(const InputProblem& problem)
@@ -512,8 +541,7 @@ void TWordList::SaveButtonClick()
         return;
     }
     SetValues();
-    SaveIt();
-    accept();
+    saveAndClose();
 }
 
 void TWordList::CancelClick()
@@ -523,8 +551,8 @@ void TWordList::CancelClick()
         case MessageAnswer::Cancel:
             return;
         case MessageAnswer::Yes:
-            SaveIt();
-            break;
+            saveAndClose();
+            return;
         default:
             break;
         }
@@ -539,39 +567,34 @@ void TWordList::DeleteClueClick()
     const int row = m_grid->currentRow() + 1;
     if (row < 1)
         return;
-    const QSignalBlocker blocker(m_grid);
-    for (int k = row; k < WordEntries::Rows; ++k) {
-        for (int column : {kColUsed, kColWord, kColClue})
-            m_grid->item(k - 1, column)->setText(cellText(m_grid, k + 1, column));
-    }
-    for (int column : {kColUsed, kColWord, kColClue})
-        m_grid->item(WordEntries::Rows - 1, column)->setText(QString());
+    WordEntries rows = entries();
+    rows.deleteRow(row);
+    setEntries(rows);
     m_grid->setFocus();
 }
 
 void TWordList::DeleteAllClueClick()
 {
-    if (GetWordCount() == 0) {
+    WordEntries rows = entries();
+    if (rows.GetWordCount() == 0) {
         showError(QStringLiteral("All words are already cleared."));
         return;
     }
     if (!askYesNo(QStringLiteral("Warning"), QStringLiteral("This will remove all words and clues.  Continue?")))
         return;
-    const QSignalBlocker blocker(m_grid);
-    for (int k = 1; k <= WordEntries::Rows; ++k) {
-        m_grid->item(k - 1, kColWord)->setText(QString());
-        m_grid->item(k - 1, kColClue)->setText(QString());
-    }
+    rows.clearAll();
+    setEntries(rows);
 }
 
 void TWordList::UseCluesClick()
 {
     const bool on = m_useClues->isChecked();
     settings().create.useClues = on;
+    const WordEntries rows = entries();
     for (int k = 1; k <= WordEntries::Rows; ++k) {
-        record().word(k).assign(unicodeToAnsi(cellText(m_grid, k, kColWord)));
+        record().word(k).assign(rows.row(k).word);
         if (!on)
-            record().clue(k).assign(unicodeToAnsi(cellText(m_grid, k, kColClue)));
+            record().clue(k).assign(rows.row(k).clue);
     }
     enableLanguageButtons();
     AdjustWordClues();
@@ -595,7 +618,6 @@ void TWordList::ChangePhraseClick() { changeHiddenPhrase(this, m_session.context
 
 void TWordList::ImportClueClick()
 {
-    commitGridEdit();
     WordEntries rows = entries();
     TImport dialog(settings(), rows, this);
     if (showDialog(dialog, m_session.context) == QDialog::Accepted)
@@ -604,7 +626,6 @@ void TWordList::ImportClueClick()
 
 void TWordList::ExportClueClick()
 {
-    commitGridEdit();
     const WordEntries rows = entries();
     TMyExport dialog(settings(), rows, this);
     showDialog(dialog, m_session.context);
@@ -617,7 +638,6 @@ void TWordList::pasteRows()
     const QList<WordAndClue> pasted =
         pastedEntries(QApplication::clipboard()->text(), settings().create.sepChar);
     const int startRow = std::max(1, m_grid->currentRow() + 1);
-    commitGridEdit();
     WordEntries rows = entries();
     const QList<int> targets = pasteTargetRows(rows, startRow, static_cast<int>(pasted.size()));
     const int excess = static_cast<int>(pasted.size() - targets.size());
@@ -644,6 +664,9 @@ void TWordList::typeInternationalCharacter(int k)
         m_grid->edit(index);
         focus = focusWidget();
     }
+    // An editable combo box keeps the focus itself and types into its line edit.
+    if (auto* combo = qobject_cast<QComboBox*>(focus))
+        focus = combo->lineEdit();
     if (auto* edit = qobject_cast<QLineEdit*>(focus))
         edit->insert(QString(*ch));
 }
@@ -662,10 +685,10 @@ void TWordList::enableLanguageButtons()
 
 void TWordList::SpellClueClick()
 {
-    const WordEntries before = entries();
-    WordEntries checked = before;
+    WordEntries checked = entries();
+    // Each replacement shows in the grid before the next word is asked about.
     spellCheckRows(this, checked, !m_modify, m_session.context, m_session.languageTools,
-                   [&] { showChangedEntries(before, checked); });
+                   [&] { setEntries(checked); });
 }
 
 void TWordList::ThesClick()
@@ -673,19 +696,11 @@ void TWordList::ThesClick()
     const int row = m_grid->currentRow() + 1;
     if (row < 1)
         return;
-    const QString word = ansiToUnicode(Trim(entries().row(row).word));
-    if (const auto synonym = lookUpSynonym(this, word, m_session.context, m_session.languageTools))
-        m_grid->item(row - 1, kColClue)->setText(*synonym);
-}
-
-void TWordList::showChangedEntries(const WordEntries& before, const WordEntries& after)
-{
-    const QSignalBlocker blocker(m_grid);
-    for (int k = 1; k <= WordEntries::Rows; ++k) {
-        if (after.row(k).word != before.row(k).word)
-            m_grid->item(k - 1, kColWord)->setText(ansiToUnicode(after.row(k).word));
-        if (after.row(k).clue != before.row(k).clue)
-            m_grid->item(k - 1, kColClue)->setText(ansiToUnicode(after.row(k).clue));
+    WordEntries rows = entries();
+    const QString word = ansiToUnicode(Trim(rows.row(row).word));
+    if (const auto synonym = lookUpSynonym(this, word, m_session.context, m_session.languageTools)) {
+        rows.setClue(row, unicodeToAnsi(*synonym));
+        setEntries(rows);
     }
 }
 

@@ -17,8 +17,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
-class QTableWidget;
 class QToolButton;
+class WordGrid;
 class LayoutThumbnailView;
 class ShapeListBox;
 struct Settings;
@@ -74,11 +74,13 @@ public:
     // Types international character k (1..12) into the focused control.
     void typeInternationalCharacter(int k);
 
-    // The grid contents as the editor sees them.
-    WordEntries entries() const;
-    // Writes the words and clues of the rows into the grid.
+    // The grid's rows. Every command reads the grid through entries() and
+    // writes it through setEntries(); both first finish the cell edit in
+    // progress, so that what was typed counts and an open cell editor never
+    // writes old text back over the rows.
+    WordEntries entries();
     void setEntries(const WordEntries& rows);
-    int GetWordCount() const { return entries().GetWordCount(); }
+    int GetWordCount() { return entries().GetWordCount(); }
     bool PuzzleChanged();
 
 protected:
@@ -87,13 +89,16 @@ protected:
 
 private:
     void buildControls();
-    QWidget* buildWordArea();
+    QLayout* buildWordArea();
+    QLayout* buildLowerArea();
     QWidget* buildDirections();
     QWidget* buildOptions();
-    QWidget* buildLayoutBox();
+    QLayout* buildLayoutBox();
+    void createCells();
     void FormShow();
+    // Fonts and scale, then centred on the screen and moved 15 pixels up.
+    void placeOnScreen();
     void AdjustWordClues();
-    void fillGridFromRecord();
     void SetValues();
     bool SaveIt();
     void showProblem(const InputProblem& problem);
@@ -101,11 +106,10 @@ private:
     void lockForModify();
     void setDirection(int direction, bool on);
     void enableLanguageButtons();
-    // Shows the rows whose word or clue the edited entries changed.
-    void showChangedEntries(const WordEntries& before, const WordEntries& after);
-    // Ends an open cell edit, keeping what was typed, so that the grid holds
-    // it before a command reads or writes the grid.
-    void commitGridEdit();
+    // Finishes SaveIt's work for Save and for Exit answered Yes: the editor
+    // closes only when the puzzle was stored, and otherwise stays open with
+    // everything typed.
+    void saveAndClose();
     Settings& settings() const { return m_session.context.settings; }
     PuzzleRecord& record() const { return m_session.puzzle.record; }
 
@@ -118,7 +122,7 @@ private:
 
     QLineEdit* m_title = nullptr;
     QComboBox* m_category = nullptr;
-    QTableWidget* m_grid = nullptr;
+    WordGrid* m_grid = nullptr;
     QCheckBox* m_useClues = nullptr;
     QLabel* m_wordClueLabel = nullptr;
     QPushButton* m_delete = nullptr;

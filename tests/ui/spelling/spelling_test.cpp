@@ -9,6 +9,7 @@
 #include "spelling/userlexicon.h"
 #include "storage/pagelayoutrecord.h"
 #include "support/spellingfixtures.h"
+#include "support/ui/keyboard.h"
 #include "support/ui/modaldriver.h"
 #include "support/ui/uifixture.h"
 #include "ui/uitestmain.h"
@@ -27,14 +28,6 @@
 
 namespace {
 
-// Shows a window and makes it the active one, so that it gets the keys.
-bool showActive(QWidget& window)
-{
-    window.show();
-    window.activateWindow();
-    return QTest::qWaitForWindowActive(&window);
-}
-
 // True when the window has the keys. The offscreen platform does not give
 // them back to a window when the dialog above it closes, so it is asked to
 // (as a person would click on it) and the caller tries again later.
@@ -45,13 +38,6 @@ bool takesKeys(QWidget* window)
     window->activateWindow();
     return false;
 }
-
-void pressAlt(QWidget* window, Qt::Key key) { QTest::keyClick(window, key, Qt::AltModifier); }
-
-// Types into whatever has the keyboard focus, as a person would.
-void typeText(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
-
-void pressKey(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
 
 // Clicks a grid cell (which opens its editor), types the text and presses
 // Enter; true once the cell holds the text (the editor commits it later).

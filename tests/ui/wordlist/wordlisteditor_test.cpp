@@ -3,7 +3,9 @@
 #include "generate/ui/createdpuzzledialog.h"
 #include "generate/ui/creationattempts.h"
 #include "support/puzzles.h"
+#include "support/ui/keyboard.h"
 #include "support/ui/modaldriver.h"
+#include "support/ui/screensize.h"
 #include "support/ui/uifixture.h"
 #include "ui/uitestmain.h"
 #include "wordlist/ui/wordlisteditor.h"
@@ -73,6 +75,39 @@ private:
         auto editor = std::make_unique<TWordList>(QStringLiteral("Create New Puzzle"), QList<QByteArray>{"Animals"},
                                                   state().wordListSession());
         editor->show();
+        return editor;
+    }
+
+    // Stores "Zoo" (lion, roars) as the second puzzle of the collection and
+    // makes it the puzzle to modify.
+    void storeLionToModify()
+    {
+        auto record = makePuzzle("Animals", "Zoo");
+        record->word(1).assign("lion");
+        record->clue(1).assign("roars");
+        record->WordCount = 1;
+        writeCollection(state().settings.misc.lastGroup, {{"Other", "First"}});
+        writePuzzle(state().settings.misc.lastGroup, *record, -1);
+        *state().currentPuzzle = *record;
+        state().newPuzzle = false;
+        state().recordIndex = 1;
+    }
+    QByteArray storedLionClue()
+    {
+        auto stored = std::make_unique<PuzzleRecord>(zeroPuzzleRecord());
+        return readPuzzle(state().settings.misc.lastGroup, 1, *stored) ? stored->clue(1).bytes() : QByteArray();
+    }
+    // A modify-mode editor, active, with its first clue's cell open and
+    // selected: Title, Tab to Category, Tab to the first editable cell.
+    std::unique_ptr<TWordList> modifyEditorAtFirstClue()
+    {
+        auto editor = std::make_unique<TWordList>(QStringLiteral("Modify Existing Puzzle"), QList<QByteArray>{},
+                                                  state().wordListSession());
+        if (!showActive(*editor))
+            return nullptr;
+        pressKey(Qt::Key_Tab);
+        pressKey(Qt::Key_Tab);
+        pressKey(Qt::Key_A, Qt::ControlModifier);
         return editor;
     }
 
@@ -152,29 +187,127 @@ private slots:
         QCOMPARE(m_ui->messages.lastText(), QStringLiteral("All words are already cleared."));
     }
 
-    void functionKeysTypeInternationalCharacters()
+    void functionKeysTypeIntoEveryTextControl()
     {
         auto editor = newEditor();
+        QVERIFY(showActive(*editor));
         auto* title = editor->findChild<QLineEdit*>("Title");
-        title->setFocus();
-        editor->typeInternationalCharacter(2);
-        QCOMPARE(title->text(), QString(QChar(233)));
+        auto* bonus = editor->findChild<QLineEdit*>("BonusQuest");
+        const QString e = QString(QChar(233));
+        pressKey(Qt::Key_F2);
+        QCOMPARE(title->text(), e);
         state().settings.create.intKeys[0] = "02x5";
-        editor->typeInternationalCharacter(1);
-        QCOMPARE(title->text(), QString(QChar(233)));
+        pressKey(Qt::Key_F1);
+        QCOMPARE(title->text(), e);
+        pressKey(Qt::Key_Tab);
+        pressKey(Qt::Key_F2);
+        QCOMPARE(editor->findChild<QComboBox*>("Category")->currentText(), e);
+        pressKey(Qt::Key_Tab);
+        typeText("caf");
+        pressKey(Qt::Key_F2);
+        pressKey(Qt::Key_Return);
+        QCOMPARE(cellText(*editor, 1, 2), QStringLiteral("caf") + e);
+        QTest::mouseClick(bonus, Qt::LeftButton);
+        pressKey(Qt::Key_F2);
+        QCOMPARE(bonus->text(), e);
+    }
+
+    // Tab and Shift+Tab stop on the word and clue cells only; Enter finishes
+    // a cell and goes down to the same column.
+    void tabAndEnterMoveThroughTheCellsThatTakeText()
+    {
+        auto editor = newEditor();
+        QVERIFY(showActive(*editor));
+        QTableWidget* grid = gridOf(*editor);
+        typeText("Weather");
+        pressKey(Qt::Key_Tab);
+        typeText("Sky");
+        pressKey(Qt::Key_Tab);
+        QCOMPARE(grid->currentColumn(), 2);
+        typeText("RAIN");
+        pressKey(Qt::Key_Return);
+        typeText("SNOW");
+        pressKey(Qt::Key_Tab);
+        typeText("cold");
+        pressKey(Qt::Key_Tab);
+        QCOMPARE(grid->currentRow(), 2);
+        QCOMPARE(grid->currentColumn(), 2);
+        pressKey(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(grid->currentRow(), 1);
+        QCOMPARE(grid->currentColumn(), 3);
+        const WordEntries rows = editor->entries();
+        QCOMPARE(rows.row(1).word, QByteArray("RAIN"));
+        QCOMPARE(rows.row(2).word, QByteArray("SNOW"));
+        QCOMPARE(rows.row(2).clue, QByteArray("cold"));
+        QCOMPARE(editor->findChild<QComboBox*>("Category")->currentText(), QStringLiteral("Sky"));
+    }
+
+    // Create, Save and Exit from their Alt keys count the text of the cell
+    // still being typed.
+    void commandKeysTakeTheCellBeingTyped()
+    {
+        QByteArray reviewedWord;
+        WordListSession session = state().wordListSession();
+        session.createPuzzles = [&](QWidget*) {
+            reviewedWord = state().currentPuzzle->word(1).bytes();
+            return false;
+        };
+        resetToNewPuzzle(*state().currentPuzzle);
+        state().currentPuzzle->word(1).assign("RAIN");
+        TWordList created(QStringLiteral("Create New Puzzle"), {}, session);
+        QVERIFY(showActive(created));
+        useRectangleShape(state().currentShape, 15, 15);
+        typeText("Weather");
+        pressKey(Qt::Key_Tab);
+        typeText("Sky");
+        pressKey(Qt::Key_Tab);
+        pressKey(Qt::Key_A, Qt::ControlModifier);
+        typeText("SUNSHINE");
+        pressAlt(&created, Qt::Key_C);
+        QTRY_COMPARE(reviewedWord, QByteArray("SUNSHINE"));
+
+        storeLionToModify();
+        auto saved = modifyEditorAtFirstClue();
+        QVERIFY(saved);
+        typeText("purrs");
+        pressAlt(saved.get(), Qt::Key_V);
+        QTRY_VERIFY(!saved->isVisible());
+        QCOMPARE(storedLionClue(), QByteArray("purrs"));
+
+        auto left = modifyEditorAtFirstClue();
+        QVERIFY(left);
+        typeText("sleeps");
+        m_ui->messages.answers = {MessageAnswer::No};
+        pressAlt(left.get(), Qt::Key_X);
+        QTRY_COMPARE(m_ui->messages.lastText(), QStringLiteral("Puzzle has been modified.  Save changes?"));
+        QVERIFY(!left->isVisible());
+        QCOMPARE(storedLionClue(), QByteArray("purrs"));
+    }
+
+    // Save, and Exit answered Yes, keep the editor open with what was typed
+    // when the collection cannot be written.
+    void aFailedSaveKeepsTheEditorOpen()
+    {
+        storeLionToModify();
+        auto editor = modifyEditorAtFirstClue();
+        QVERIFY(editor);
+        typeText("purrs");
+        state().settings.misc.lastGroup = m_ui->folders.startDir() + "/missing/T.QZ3";
+        pressAlt(editor.get(), Qt::Key_V);
+        QTRY_COMPARE(m_ui->messages.lastText(), QStringLiteral("Unable to save puzzle."));
+        QVERIFY(editor->isVisible());
+        m_ui->messages.answers = {MessageAnswer::Yes};
+        m_ui->messages.clear();
+        pressAlt(editor.get(), Qt::Key_X);
+        QTRY_COMPARE(m_ui->messages.lastText(), QStringLiteral("Unable to save puzzle."));
+        QVERIFY(editor->isVisible());
+        QVERIFY(!editor->saved());
+        QCOMPARE(cellText(*editor, 1, 3), QStringLiteral("purrs"));
     }
 
     void modifyModeAsksToSaveOnlyWhenChanged()
     {
-        auto record = makePuzzle("Animals", "Zoo");
-        record->word(1).assign("lion");
-        record->clue(1).assign("roars");
-        record->WordCount = 1;
-        writeCollection(state().settings.misc.lastGroup, {{"Other", "First"}});
-        writePuzzle(state().settings.misc.lastGroup, *record, -1);
-        *state().currentPuzzle = *record;
-        state().newPuzzle = false;
-        state().recordIndex = 1;
+        storeLionToModify();
         {
             TWordList editor(QStringLiteral("Modify Existing Puzzle"), {}, state().wordListSession());
             editor.show();
@@ -192,15 +325,29 @@ private slots:
             editor.CancelClick();
             QCOMPARE(m_ui->messages.lastText(), QStringLiteral("Puzzle has been modified.  Save changes?"));
             QVERIFY(editor.isVisible());
-            m_ui->messages.answers = {MessageAnswer::Yes};
-            editor.CancelClick();
-            QVERIFY(!editor.isVisible());
         }
-        auto stored = std::make_unique<PuzzleRecord>(zeroPuzzleRecord());
-        QVERIFY(readPuzzle(state().settings.misc.lastGroup, 1, *stored));
-        QCOMPARE(stored->clue(1).bytes(), QByteArray("purrs"));
-        QCOMPARE(puzzleCount(state().settings.misc.lastGroup), 2);
     }
+    // At every screen size preset the editor lies wholly on the screen,
+    // centred across it, and shows at least eleven rows of the grid.
+    void fitsTheScreenAtEveryPreset()
+    {
+        const struct {
+            QSize screen;
+            double scale;
+        } cases[] = {{{640, 480}, 1.0}, {{1280, 1024}, 1.25}, {{1280, 1024}, 1.6}, {{1280, 1024}, 2.0}};
+        for (const auto& c : cases) {
+            ScreenSize screen(c.screen);
+            QVERIFY(screen.active());
+            state().screenScale = c.scale;
+            auto editor = newEditor();
+            const QRect frame = editor->frameGeometry();
+            QVERIFY2(QRect(QPoint(0, 0), c.screen).contains(frame), qPrintable(QString::number(c.scale)));
+            QVERIFY(std::abs(frame.center().x() - c.screen.width() / 2) <= 2);
+            QTableWidget* grid = gridOf(*editor);
+            QVERIFY(grid->viewport()->height() / grid->rowHeight(0) >= 11);
+        }
+    }
+
     void playsAUserFromNewPuzzleToModifyAndCopy()
     {
         copyProgramFile(m_ui->folders, "QZFLAY.DAT");
