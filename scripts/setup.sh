@@ -22,6 +22,8 @@ packages=(
   cups cups-client cups-filters printer-driver-cups-pdf ghostscript poppler-utils
   # independent readers of the metafiles the program writes (tests/core/report)
   libwmf-bin emf2svg
+  # the fuzz targets (scripts/fuzz.sh): clang with libFuzzer and its symbolizer
+  clang-14 libclang-rt-14-dev llvm-14
 )
 
 missing=()

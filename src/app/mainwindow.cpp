@@ -702,7 +702,12 @@ void TMainWin::DeletePuzzle()
                   QStringLiteral("Are you sure you want to delete %1?").arg(ansiToUnicode(title))))
         return;
     const qint64 n = m_browser.selectedRecordIndex();
-    runReportingIoErrors([&] { deletePuzzleRecord(collectionPath(), n); });
+    bool opened = true;
+    runReportingIoErrors([&] { opened = deletePuzzleRecord(collectionPath(), n); });
+    // A collection that cannot be written (read-only, or gone) keeps the
+    // puzzle; saying nothing would look like a deletion that worked.
+    if (!opened)
+        showError(QStringLiteral("Unable to delete puzzle."));
     m_browser.setPendingSelectionForDeletion();
     LoadInPuzzles();
     EnableDisable();

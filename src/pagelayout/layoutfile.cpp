@@ -1,9 +1,9 @@
 #include "pagelayout/layoutfile.h"
 
 #include "base/messageservice.h"
+#include "base/wholefile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <cstring>
 
@@ -30,13 +30,13 @@ LayoutImportResult importLayoutFile(const QString& path, PageLayoutRecord& layou
 
 bool exportLayoutFile(const QString& path, const PageLayoutRecord& layout)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    WholeFile file(path);
+    if (!file.open())
         return false;
     QByteArray bytes(kSignature);
     bytes.append(kVersion);
     bytes.append(reinterpret_cast<const char*>(&layout), sizeof layout);
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    if (!file.write(bytes) || !file.commit())
         throw IoError(QStringLiteral("I/O error writing %1: %2").arg(path, file.errorString()));
     return true;
 }

@@ -2,12 +2,12 @@
 
 #include "base/ansi.h"
 #include "base/messageservice.h"
+#include "base/wholefile.h"
 #include "render/pageexport.h"
 #include "storage/settings.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -84,12 +84,13 @@ QByteArray htmlPage(const HtmlSettings& settings, const QString& pictureName)
 bool writeHtmlExport(const QString& htmlPath, const HtmlSettings& settings, const QImage& image, int quality)
 {
     const QString pictureName = htmlPictureName(htmlPath);
-    QSaveFile file(htmlPath);
-    if (!file.open(QIODevice::WriteOnly))
+    WholeFile file(htmlPath);
+    if (!file.open())
         return false;
-    const QByteArray page = htmlPage(settings, pictureName);
-    if (file.write(page) != page.size() || !file.commit())
-        throw IoError(QStringLiteral("Unable to write the file %1: %2").arg(htmlPath, file.errorString()));
+    // The picture goes first: a picture that failed never has a new page
+    // pointing at it, and the page takes its place only when complete.
     writeJpegFile(QFileInfo(htmlPath).dir().filePath(pictureName), image, quality);
+    if (!file.write(htmlPage(settings, pictureName)) || !file.commit())
+        throw IoError(QStringLiteral("Unable to write the file %1: %2").arg(htmlPath, file.errorString()));
     return true;
 }

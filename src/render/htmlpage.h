@@ -32,7 +32,8 @@ QByteArray htmlBlockLine(const HtmlTextBlock& block);
 QByteArray htmlPage(const HtmlSettings& settings, const QString& pictureName);
 
 // Writes the page to htmlPath (replacing the file) and the JPEG picture of
-// image at quality beside it, under htmlPictureName. Returns false, writing
-// nothing, when the HTML file cannot be created; throws IoError when a write
-// fails after that.
+// image at quality beside it, under htmlPictureName, each file whole: the
+// picture first, the page once the picture is in place. Returns false,
+// writing nothing, when the HTML file cannot be created; throws IoError when
+// a write fails after that, leaving the page as it was.
 bool writeHtmlExport(const QString& htmlPath, const HtmlSettings& settings, const QImage& image, int quality);

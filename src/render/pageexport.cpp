@@ -1,13 +1,14 @@
 #include "render/pageexport.h"
 
 #include "base/messageservice.h"
+#include "base/wholefile.h"
 #include "report/pagedcanvas.h"
 #include "report/reportstream.h"
 #include "report/svgcanvas.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <csetjmp>
@@ -175,9 +176,9 @@ QByteArray encodeJpeg(const QImage& image, int quality)
 
 void writeWholeFile(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw IoError(QStringLiteral("Unable to write the file %1: %2").arg(path, file.errorString()));
+    QString error;
+    if (!saveWholeFile(path, bytes, &error))
+        throw IoError(QStringLiteral("Unable to write the file %1: %2").arg(path, error));
 }
 
 void writeBitmapFile(const QString& path, const QImage& image, int bitsPerPixel)
@@ -203,12 +204,13 @@ void writePdfPages(const QString& path, const ReportStream& stream, int first, i
 {
     if (first < 1 || last > stream.pageCount() || first > last)
         throw IoError(QStringLiteral("There is no page to save as %1.").arg(path));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw IoError(QStringLiteral("Unable to write the file %1: %2").arg(path, file.errorString()));
+    // Made in memory and written whole: the PDF writer writes in many small
+    // pieces and looks at none of their results.
+    QBuffer document;
+    document.open(QIODevice::WriteOnly);
     bool drawn;
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&document);
         writer.setTitle(title);
         writer.setCreator(QStringLiteral("Quillmaze"));
         PagedCanvas canvas(writer);
@@ -216,8 +218,9 @@ void writePdfPages(const QString& path, const ReportStream& stream, int first, i
             stream.replayPage(page, canvas);
         drawn = canvas.finish();
     }
-    if (!drawn || !file.commit())
-        throw IoError(QStringLiteral("Unable to write the file %1: %2").arg(path, file.errorString()));
+    if (!drawn)
+        throw IoError(QStringLiteral("Unable to write the file %1: the page could not be drawn").arg(path));
+    writeWholeFile(path, document.data());
 }
 
 } // namespace

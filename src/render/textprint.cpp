@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -75,7 +76,11 @@ bool wrapTextBlock(TBaseReport& report, QByteArrayView text, double boxWidth, in
     if (Trim(text).isEmpty())
         return true;
     Tokenizer tokens(text);
-    auto [lineStart, lineEnd] = tokens.next();
+    // Plain variables, not a structured binding: the lambda below captures
+    // them, which not every compiler of C++20 accepts for bindings.
+    qsizetype lineStart = 0;
+    qsizetype lineEnd = 0;
+    std::tie(lineStart, lineEnd) = tokens.next();
     bool lineBreak = startsWithBreak(text.sliced(lineStart));
     auto width = [&](qsizetype end) { return report.TextWidth(printable(printedLine(text, lineStart, end, lineBreak))); };
     for (;;) {

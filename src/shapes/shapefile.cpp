@@ -1,10 +1,10 @@
 #include "shapes/shapefile.h"
 
 #include "base/messageservice.h"
+#include "base/wholefile.h"
 #include "shapes/shapelibrary.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 constexpr char kSignature[] = "LAY";
@@ -41,11 +41,11 @@ ShapeImportResult importShapeFile(const QString& path, ShapeRecord& shape)
 
 bool exportShapeFile(const QString& path, const ShapeRecord& shape)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    WholeFile file(path);
+    if (!file.open())
         return false;
-    const bool written = file.write(kSignature, kPartSize) == kPartSize && file.write(kVersion, kPartSize) == kPartSize
-                         && file.write(reinterpret_cast<const char*>(&shape), sizeof shape) == sizeof shape;
+    const bool written = file.write(QByteArrayView(kSignature, kPartSize)) && file.write(QByteArrayView(kVersion, kPartSize))
+                         && file.write(QByteArrayView(reinterpret_cast<const char*>(&shape), sizeof shape));
     if (!written || !file.commit())
         throw IoError(QStringLiteral("I/O error writing %1: %2").arg(path, file.errorString()));
     return true;

@@ -1,9 +1,9 @@
 #include "spelling/userlexicon.h"
 
+#include "base/wholefile.h"
 #include "spelling/dictionarytext.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -34,15 +34,13 @@ QStringList readUserLexicon(const QString& path)
 
 bool writeUserLexicon(const QString& path, const QStringList& words)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    QByteArray bytes;
     for (QString word : words) {
         // One word a line: a line break inside a word would split it in two.
         word.replace(u'\n', u' ').replace(u'\r', u' ');
-        file.write(word.toUtf8() + '\n');
+        bytes += word.toUtf8() + '\n';
     }
-    return file.commit();
+    return saveWholeFile(path, bytes);
 }
 
 bool addToUserLexicon(const QString& path, const QString& word)

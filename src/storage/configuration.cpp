@@ -19,13 +19,17 @@ constexpr qsizetype kIntKeyLength = 4;
 const QString kMisc = QStringLiteral("Misc");
 const QString kLastGroup = QStringLiteral("Last Group");
 
-// At most length characters; a surrogate pair is never split.
+// At most length characters; a surrogate pair is never split. Blanks the
+// cut leaves at the end go too: the file keeps none around a value, so the
+// value saved would not read back the same.
 QString cutText(const QString& text, qsizetype length)
 {
     if (text.size() <= length)
         return text;
     qsizetype end = length;
     if (end > 0 && text.at(end - 1).isHighSurrogate())
+        --end;
+    while (end > 0 && (text.at(end - 1) == u' ' || text.at(end - 1) == u'\t'))
         --end;
     return text.left(end);
 }

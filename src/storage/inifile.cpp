@@ -1,10 +1,10 @@
 #include "storage/inifile.h"
 
 #include "base/ansi.h"
+#include "base/wholefile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace {
@@ -65,16 +65,16 @@ IniFile IniFile::fromBytes(QByteArrayView bytes)
     IniFile ini;
     qsizetype start = 0;
     while (start < bytes.size()) {
-        const qsizetype newline = bytes.indexOf('\n', start);
-        const qsizetype end = newline < 0 ? bytes.size() : newline;
-        QByteArray text = bytes.sliced(start, end - start).toByteArray();
-        QByteArray ending = newline < 0 ? QByteArray() : QByteArray("\n");
-        if (!ending.isEmpty() && text.endsWith('\r')) {
-            text.chop(1);
-            ending.prepend('\r');
-        }
-        ini.addLine(std::move(text), std::move(ending));
-        start = end + 1;
+        // A line ends at LF, CR LF or a lone CR, so that no value can hold a
+        // line break that writing it back would have to change.
+        qsizetype end = start;
+        while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r')
+            ++end;
+        qsizetype next = end;
+        if (next < bytes.size())
+            next += (bytes[next] == '\r' && next + 1 < bytes.size() && bytes[next + 1] == '\n') ? 2 : 1;
+        ini.addLine(bytes.sliced(start, end - start).toByteArray(), bytes.sliced(end, next - end).toByteArray());
+        start = next;
     }
     return ini;
 }
@@ -121,13 +121,8 @@ bool IniFile::load(const QString& path)
 
 bool IniFile::save(const QString& path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(toBytes()) < 0 || !file.commit()) {
-        m_error = file.errorString();
-        return false;
-    }
     m_error.clear();
-    return true;
+    return saveWholeFile(path, toBytes(), &m_error);
 }
 
 QByteArray IniFile::toBytes() const

@@ -17,7 +17,7 @@
 // starts a section named by the text up to the first "]" (or to the end of
 // the line when there is none). Any other line with an "=" and a non-empty
 // name before it is a key; everything else (comments, junk) is kept but
-// never matched. Lines end with LF or CR LF.
+// never matched. Lines end with LF, CR LF or a lone CR.
 //
 // Text: each line is read as UTF-8 when it is valid UTF-8, otherwise as
 // Windows-1252, so files written on Windows with accented paths still read

@@ -1,13 +1,13 @@
 #include "storage/puzzletransfer.h"
 
 #include "base/messageservice.h"
+#include "base/wholefile.h"
 #include "storage/puzzlerecord.h"
 #include "storage/recordfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <memory>
 #include <sys/stat.h>
@@ -82,13 +82,13 @@ TransferResult exportPuzzles(const QString& source, const QString& target, const
     RecordFile from(source, kRecordSize);
     if (!from.open(RecordFile::Mode::ReadOnly))
         return TransferResult::SourceUnreadable;
-    QSaveFile to(target);
-    if (!to.open(QIODevice::WriteOnly))
+    WholeFile to(target);
+    if (!to.open())
         return TransferResult::TargetUnwritable;
     const auto record = std::make_unique<PuzzleRecord>();
     for (qint64 index : indices) {
         from.read(index, record.get());
-        if (to.write(reinterpret_cast<const char*>(record.get()), kRecordSize) != kRecordSize)
+        if (!to.write(QByteArrayView(reinterpret_cast<const char*>(record.get()), kRecordSize)))
             throw IoError(QStringLiteral("I/O error writing %1: %2").arg(target, to.errorString()));
     }
     from.close();

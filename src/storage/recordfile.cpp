@@ -1,8 +1,11 @@
 #include "storage/recordfile.h"
 
 #include "base/messageservice.h"
+#include "base/wholefile.h"
 
 #include <QFileInfo>
+
+#include <algorithm>
 #include <vector>
 
 RecordFile::RecordFile(QString path, qint64 recordSize)
@@ -15,6 +18,7 @@ RecordFile::~RecordFile() = default;
 bool RecordFile::open(Mode mode)
 {
     m_file = std::make_unique<QFile>(m_path);
+    m_created = (mode == Mode::ReadWriteCreate || mode == Mode::CreateEmpty) && !QFileInfo::exists(m_path);
     // Records are read and written whole or in small parts at scattered
     // places; a read buffer would only copy bytes that are never used.
     constexpr QIODevice::OpenMode unbuffered = QIODevice::Unbuffered;
@@ -86,9 +90,33 @@ void RecordFile::write(qint64 n, const void* buffer)
 {
     if (n < 0)
         throw IoError(QStringLiteral("I/O error writing %1: invalid record index").arg(m_path));
-    seek(n * m_recordSize);
-    if (m_file->write(static_cast<const char*>(buffer), m_recordSize) != m_recordSize)
-        fail(QStringLiteral("writing"));
+    const qint64 position = n * m_recordSize;
+    const qint64 length = m_file ? m_file->size() : 0;
+    QByteArray overwritten;
+    if (position < length) {
+        seek(position);
+        overwritten = m_file->read(std::min(m_recordSize, length - position));
+    }
+    seek(position);
+    if (m_file->write(static_cast<const char*>(buffer), m_recordSize) != m_recordSize) {
+        const QString reason = m_file->errorString();
+        takeBack(position, overwritten, length);
+        throw IoError(QStringLiteral("I/O error writing %1: %2").arg(m_path, reason));
+    }
+}
+
+void RecordFile::takeBack(qint64 position, const QByteArray& overwritten, qint64 length)
+{
+    // Best effort: what fails here failed in the write already, and the
+    // write's own error is the one to report.
+    if (m_created && length == 0) {
+        m_file->remove();
+        m_file.reset();
+        return;
+    }
+    if (!overwritten.isEmpty() && m_file->seek(position))
+        m_file->write(overwritten);
+    m_file->resize(length);
 }
 
 qint64 RecordFile::append(const void* buffer)
@@ -103,11 +131,21 @@ void RecordFile::remove(qint64 n)
     const qint64 total = count();
     if (n < 0 || n >= total)
         return;
+    // Moving the later records forward in place would leave a record half
+    // moved if a write failed; the remaining records go into a new file
+    // that takes the old one's place only once it is complete.
+    WholeFile replacement(m_path);
+    if (!replacement.open())
+        throw IoError(QStringLiteral("I/O error replacing %1: %2").arg(m_path, replacement.errorString()));
     std::vector<char> record(static_cast<std::size_t>(m_recordSize));
-    for (qint64 k = n; k <= total - 2; ++k) {
-        read(k + 1, record.data());
-        write(k, record.data());
+    for (qint64 k = 0; k < total; ++k) {
+        if (k == n)
+            continue;
+        read(k, record.data());
+        if (!replacement.write(QByteArrayView(record.data(), m_recordSize)))
+            break;
     }
-    if (!m_file->resize((total - 1) * m_recordSize))
-        fail(QStringLiteral("truncating"));
+    if (!replacement.commit())
+        throw IoError(QStringLiteral("I/O error writing %1: %2").arg(m_path, replacement.errorString()));
+    m_file.reset(); // still the replaced file
 }

@@ -9,6 +9,12 @@
 // libraries). Opening reports failure by its result; every failure after a
 // successful open (seek, read, write, truncate) throws IoError, as the file
 // commands expect. The file is closed when the object goes away.
+//
+// A failed change leaves the file as it was: a record written in place or
+// appended is taken back (the bytes it covered are put back and the file
+// returns to its length; a file this object created goes away again), and a
+// removal writes the remaining records beside the file and puts them in its
+// place in one rename.
 class RecordFile {
 public:
     enum class Mode { ReadOnly, ReadWrite, ReadWriteCreate, CreateEmpty };
@@ -44,8 +50,10 @@ public:
     void write(qint64 n, const void* buffer);
     // Appends after the last whole record; returns the new record's index.
     qint64 append(const void* buffer);
-    // Moves every later record one place forward and truncates the file by
-    // one record. An index outside the file changes nothing.
+    // Removes record n: every later record moves one place forward and the
+    // file is one record shorter (the bytes of an incomplete last record are
+    // dropped). The new file replaces the old one whole, after which this
+    // object is closed. An index outside the file changes nothing.
     void remove(qint64 n);
 
     const QString& path() const { return m_path; }
@@ -53,8 +61,12 @@ public:
 private:
     void seek(qint64 position);
     [[noreturn]] void fail(const QString& action) const;
+    // Puts back what a failed write covered: the bytes it overwrote at
+    // position and the file's length.
+    void takeBack(qint64 position, const QByteArray& overwritten, qint64 length);
 
     QString m_path;
     qint64 m_recordSize;
     std::unique_ptr<QFile> m_file;
+    bool m_created = false; // opened by creating the file
 };

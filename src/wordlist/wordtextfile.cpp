@@ -3,9 +3,9 @@
 #include "base/ansi.h"
 #include "base/latin1.h"
 #include "base/messageservice.h"
+#include "base/wholefile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace {
@@ -63,13 +63,13 @@ std::optional<QList<QByteArray>> readWordTextFile(const QString& path)
 
 bool writeWordTextFile(const QString& path, const QList<QByteArray>& lines)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    WholeFile file(path);
+    if (!file.open())
         return false;
     QByteArray bytes;
     for (const QByteArray& line : lines)
         bytes += line + "\r\n";
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    if (!file.write(bytes) || !file.commit())
         throw IoError(QStringLiteral("I/O error writing %1: %2").arg(path, file.errorString()));
     return true;
 }

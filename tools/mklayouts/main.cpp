@@ -5,13 +5,13 @@
 // With --thumbnails, each layout's miniature is also saved as DIR/<file>.png
 // (at the size the layout list shows) for checking the designs by eye.
 
+#include "base/wholefile.h"
 #include "pagelayout/layoutthumbnail.h"
 #include "pagelayout/layouttext.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstdio>
 #include <cstring>
@@ -52,8 +52,7 @@ int main(int argc, char** argv)
             }
         }
     }
-    QSaveFile output(QString::fromLocal8Bit(argv[first]));
-    if (!output.open(QIODevice::WriteOnly) || output.write(library) != library.size() || !output.commit()) {
+    if (!saveWholeFile(QString::fromLocal8Bit(argv[first]), library)) {
         std::fprintf(stderr, "mklayouts: cannot write %s\n", argv[first]);
         return 1;
     }

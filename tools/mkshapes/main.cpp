@@ -3,12 +3,12 @@
 // The build passes the files of data/shapes/ sorted by name, so a file's
 // name decides its record index.
 
+#include "base/wholefile.h"
 #include "shapes/shapetext.h"
 #include "storage/shaperecord.h"
 
 #include <QByteArray>
 #include <QFile>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -34,8 +34,7 @@ int main(int argc, char** argv)
         }
         library.append(reinterpret_cast<const char*>(&*shape), sizeof(ShapeRecord));
     }
-    QSaveFile output(QString::fromLocal8Bit(argv[1]));
-    if (!output.open(QIODevice::WriteOnly) || output.write(library) != library.size() || !output.commit()) {
+    if (!saveWholeFile(QString::fromLocal8Bit(argv[1]), library)) {
         std::fprintf(stderr, "mkshapes: cannot write %s\n", argv[1]);
         return 1;
     }

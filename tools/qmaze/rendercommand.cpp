@@ -3,6 +3,7 @@
 
 #include "base/ansi.h"
 #include "base/paths.h"
+#include "base/wholefile.h"
 #include "render/booklet.h"
 #include "render/htmlpage.h"
 #include "render/metafilepage.h"
@@ -17,8 +18,8 @@
 #include "storage/collectionfile.h"
 #include "storage/configuration.h"
 
+#include <QBuffer>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <memory>
 #include <optional>
@@ -87,21 +88,13 @@ QImage pageImage(const QByteArray& recorded, int dpi)
 
 bool writePng(const QByteArray& recorded, int dpi, const QString& path, QString& error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString();
-        return false;
-    }
-    if (!pageImage(recorded, dpi).save(&file, "PNG")) {
+    QBuffer picture;
+    picture.open(QIODevice::WriteOnly);
+    if (!pageImage(recorded, dpi).save(&picture, "PNG")) {
         error = QStringLiteral("the picture could not be written");
-        file.cancelWriting();
         return false;
     }
-    if (!file.commit()) {
-        error = file.errorString();
-        return false;
-    }
-    return true;
+    return saveWholeFile(path, picture.data(), &error);
 }
 
 // Record indexes from "N" or "N,N,...".

@@ -1,4 +1,5 @@
 #include "core/render/renderfixture.h"
+#include "core/report/limitscanvas.h"
 
 #include "base/random.h"
 #include "render/shapeprint.h"
@@ -367,7 +368,7 @@ TEST_F(PageRenderTest, DamagedLayoutsRenderSafelyAndQuickly)
     }
 }
 
-TEST_F(PageRenderTest, RecordsOfRandomBytesRenderWithoutHarm)
+TEST_F(PageRenderTest, RecordsOfRandomBytesRenderWithinTheirLimits)
 {
     // Whole records of arbitrary bytes, as a damaged collection file can
     // hold, in every word style with and without the answer key.
@@ -397,6 +398,26 @@ TEST_F(PageRenderTest, RecordsOfRandomBytesRenderWithoutHarm)
         options.WordStyle = 1 + n % 4;
         options.UseGrid = n % 3 == 0;
         options.AnswerKey = n % 2 == 0;
-        render(*copy, options);
+        TReportFiler filer;
+        PageRenderer renderer(*copy, options);
+        renderer.attachTo(filer);
+        runPage(filer, copy->run);
+
+        // What the run leaves stays in range, and its page is a sound stream
+        // whose every value lies within a reader's limits.
+        const PrintRun& run = copy->run;
+        EXPECT_TRUE(std::isfinite(run.PageScale) && run.PageScale > 0) << n;
+        EXPECT_TRUE(run.PrintableWordCount >= 0 && run.PrintableWordCount <= PuzzleRecord::MaxWords) << n;
+        EXPECT_LE(run.wordList.placed, run.PrintableWordCount) << n;
+        EXPECT_LE(run.clueList.placed, PuzzleRecord::MaxWords) << n;
+        for (const TextLineTable& table : run.textLines)
+            EXPECT_TRUE(table.printedLines >= 0 && table.printedLines <= table.lineCount
+                        && table.lineCount <= TextLineTable::MaxLines) << n;
+        const ReportStream stream(filer.recordedData());
+        EXPECT_EQ(stream.pageCount(), 1) << n;
+        EXPECT_FALSE(stream.isDamaged()) << n << ": " << stream.errorString().toStdString();
+        LimitsCanvas canvas;
+        stream.replayAll(canvas);
+        EXPECT_EQ(canvas.violations, 0) << n;
     }
 }

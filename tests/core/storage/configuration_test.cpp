@@ -242,6 +242,8 @@ TEST(ConfigurationRead, TextsAndCharacters)
     const Settings cut =
         loadFrom("[Create Options]\nInt Key 2=abc" + emoji.toUtf8() + "\n");
     EXPECT_EQ(cut.create.intKeys[1], QStringLiteral("abc"));
+    // A blank at the cut goes, as the file cannot keep it.
+    EXPECT_EQ(loadFrom("[Create Options]\nInt Key 3=abc def\n").create.intKeys[2], QStringLiteral("abc"));
 }
 
 TEST(ConfigurationRead, DirectionsMapToTheirNames)

@@ -69,6 +69,10 @@ TEST(IniFileRead, OddLinesStillParse)
     EXPECT_EQ(read(content, "Broken", "Path"), QStringLiteral("C:\\Caf\u00E9"));
     EXPECT_EQ(read(content, "Broken", "Utf"), QStringLiteral("Caf\u00E9"));
     EXPECT_EQ(read(content, "Broken", "Last"), QStringLiteral("no newline"));
+    // A lone CR ends a line too (files with old Macintosh line ends), so no
+    // value holds a line break.
+    EXPECT_EQ(read("[Misc]\rSep=\r:\rX=1", "Misc", "Sep"), QString());
+    EXPECT_EQ(read("[Misc]\rSep=\r:\rX=1", "Misc", "X"), QStringLiteral("1"));
 }
 
 TEST(IniFileWrite, ReplacingAKeyKeepsEveryOtherByte)

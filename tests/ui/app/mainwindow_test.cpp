@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 #include "base/random.h"
 #include "pagelayout/ui/objectfontdialog.h"
+#include "support/faultinjection.h"
 #include "support/puzzles.h"
 #include "support/ui/modaldriver.h"
 #include "support/ui/uifixture.h"
@@ -100,6 +101,24 @@ private slots:
         QCOMPARE(QFile(sample()).size(), 2 * 95830);
         QCOMPARE(listTexts(window->puzzleBox()), (QStringList{"Birds"}));
         QCOMPARE(window->puzzleBox()->currentRow(), 0); // the title above the deleted one
+    }
+
+    void deletingFromAReadOnlyCollectionSaysSoAndKeepsThePuzzle()
+    {
+        auto window = startWindow();
+        window->puzzleBox()->setCurrentRow(1); // Farm
+        const QByteArray before = TestFolders::readFile(sample());
+        openFolderToEveryone(m_ui->folders.path(QString()));
+        openFolderToEveryone(m_ui->folders.startDir());
+        makeReadOnly(sample());
+        {
+            OrdinaryUser user;
+            window->action("DeletePuzzle")->trigger(); // the question is answered Yes
+        }
+        QCOMPARE(m_ui->messages.lastCaption(), QStringLiteral("Error"));
+        QCOMPARE(m_ui->messages.lastText(), QStringLiteral("Unable to delete puzzle."));
+        QCOMPARE(TestFolders::readFile(sample()), before);
+        QCOMPARE(listTexts(window->puzzleBox()), (QStringList{"Birds", "Farm"}));
     }
 
     void printingANeverGeneratedPuzzleIsRefused()

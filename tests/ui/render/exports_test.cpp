@@ -8,6 +8,7 @@
 #include "render/ui/metafiledialog.h"
 #include "render/ui/previewwindow.h"
 #include "report/reportfiler.h"
+#include "support/faultinjection.h"
 #include "support/metafilereader.h"
 #include "support/pdftext.h"
 #include "support/puzzlebuilder.h"
@@ -17,6 +18,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -117,6 +119,22 @@ private slots:
         preview->action(QStringLiteral("ExportEmf"))->trigger();
         QCOMPARE(m_ui->messages.lastCaption(), QStringLiteral("Error"));
         QCOMPARE(label, QStringLiteral("Metafile Not Created"));
+    }
+
+    void pictureExportOnADiskThatFillsUpIsReportedAndKeepsTheOlderFile()
+    {
+        auto preview = openPreview(false);
+        const QString bitmap = m_ui->folders.path(QStringLiteral("page.BMP"));
+        TestFolders::writeFile(bitmap, "an older picture");
+        m_ui->answerFilesWith(bitmap);
+        {
+            FileSizeLimit diskFull(4000);
+            preview->speedButton(QStringLiteral("SpeedBitmap"))->click();
+        }
+        QCOMPARE(m_ui->messages.lastCaption(), QStringLiteral("Error"));
+        QVERIFY(m_ui->messages.lastText().contains(bitmap));
+        QCOMPARE(TestFolders::readFile(bitmap), QByteArray("an older picture"));
+        QCOMPARE(QDir(m_ui->folders.path(QString())).entryList(QDir::Files), QStringList{"page.BMP"});
     }
 
     void metafileExportsNeedTheRunsPrintCopy()
