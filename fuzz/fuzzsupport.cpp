@@ -63,12 +63,13 @@ void ensureApplication()
 
 const QString& scratchFolder()
 {
-    static QTemporaryDir* folder = [] {
+    // A static object, so the folder is removed when the fuzzer exits normally.
+    static const QTemporaryDir folder([] {
         const QString shm = QStringLiteral("/dev/shm");
         const QString base = QDir(shm).exists() ? shm : QDir::tempPath();
-        return new QTemporaryDir(base + QStringLiteral("/quillmaze-fuzz-XXXXXX"));
-    }();
-    static const QString path = folder->path();
+        return base + QStringLiteral("/quillmaze-fuzz-XXXXXX");
+    }());
+    static const QString path = folder.path();
     return path;
 }
 
