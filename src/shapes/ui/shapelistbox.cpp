@@ -17,6 +17,9 @@
 
 namespace {
 constexpr int kItemHeight = 15; // pixels at screen scale 1.0
+// The list shows at least this many entries at every screen scale, so a
+// larger preset never shows fewer shapes than the smallest one.
+constexpr int kMinimumVisibleEntries = 7;
 } // namespace
 
 ShapeListBox::ShapeListBox(ShapeListMode mode, ShapeListContext shapes, const DialogContext& context,
@@ -32,6 +35,7 @@ ShapeListBox::ShapeListBox(ShapeListMode mode, ShapeListContext shapes, const Di
     m_box->setObjectName(QStringLiteral("ShapeBox"));
     m_box->setUniformItemSizes(true);
     m_box->setMinimumWidth(150);
+    m_box->setMinimumHeight(kMinimumVisibleEntries * context.scaled(kItemHeight) + 2 * m_box->frameWidth());
     connect(m_box, &QListWidget::itemSelectionChanged, this, &ShapeListBox::ShapeBoxClick);
 
     m_image = new QLabel(this);

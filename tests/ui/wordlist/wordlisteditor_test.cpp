@@ -345,6 +345,9 @@ private slots:
             QVERIFY(std::abs(frame.center().x() - c.screen.width() / 2) <= 2);
             QTableWidget* grid = gridOf(*editor);
             QVERIFY(grid->viewport()->height() / grid->rowHeight(0) >= 11);
+            const QListWidget* shapes = editor->findChild<QListWidget*>("ShapeBox");
+            const int shapeRows = shapes->viewport()->height() / qRound(15 * c.scale);
+            QVERIFY2(shapeRows >= 7, qPrintable(QString::number(shapeRows)));
         }
     }
 
