@@ -3,6 +3,7 @@
 #include "base/random.h"
 #include "pagelayout/ui/objectfontdialog.h"
 #include "support/puzzles.h"
+#include "support/ui/keyboard.h"
 #include "support/ui/modaldriver.h"
 #include "support/ui/uifixture.h"
 #include "ui/uitestmain.h"
@@ -17,9 +18,12 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QListWidget>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
+#include <QUrl>
 #include <QWindow>
 
 #include <memory>
@@ -395,6 +399,48 @@ private slots:
         setHelpOpener([&](const QString& page) { opened = page; });
         window->action("HelpContents")->trigger();
         QVERIFY(opened.endsWith("help/index.html"));
+    }
+
+    void helpTellsWhenNoBrowserStarts_data()
+    {
+        QTest::addColumn<QByteArray>("opener");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("no desktop opener") << QByteArray() << false;
+        QTest::newRow("opener finds no browser") << QByteArray("exit 3") << false;
+        QTest::newRow("opener starts a browser") << QByteArray("echo \"$1\" > \"$0.page\"") << true;
+    }
+    void helpTellsWhenNoBrowserStarts()
+    {
+        QFETCH(QByteArray, opener);
+        QFETCH(bool, opens);
+        const QString tools = m_ui->folders.path("tools");
+        QDir().mkpath(tools);
+        if (!opener.isEmpty()) {
+            TestFolders::writeFile(tools + "/xdg-open", "#!/bin/sh\n" + opener + "\n");
+            QFile::setPermissions(tools + "/xdg-open", QFile::ReadOwner | QFile::ExeOwner);
+        }
+        const QString page = m_ui->folders.path("data/help/index.html");
+        QDir().mkpath(m_ui->folders.path("data/help"));
+        TestFolders::writeFile(page, "<html></html>");
+        const QString savedData = dataDirectory();
+        const QByteArray savedPath = qgetenv("PATH");
+        const auto restore = qScopeGuard([&] {
+            qputenv("PATH", savedPath);
+            setDataDirectory(savedData);
+        });
+        setDataDirectory(m_ui->folders.path("data"));
+        qputenv("PATH", tools.toLocal8Bit());
+
+        auto window = startWindow();
+        QVERIFY(showActive(*window));
+        pressKey(Qt::Key_K, Qt::ControlModifier);
+        QTRY_VERIFY(qApp->findChildren<QProcess*>().isEmpty());
+        if (opens) {
+            QCOMPARE(TestFolders::readFile(tools + "/xdg-open.page").trimmed(), QUrl::fromLocalFile(page).toEncoded());
+            QVERIFY(m_ui->messages.shown.isEmpty());
+        } else {
+            QVERIFY(m_ui->messages.lastText().startsWith("The help pages could not be opened"));
+        }
     }
 };
 
