@@ -3,8 +3,9 @@
 #include "base/messageservice.h"
 #include "base/paths.h"
 
-#include <QDesktopServices>
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QProcess>
 #include <QUrl>
 
 namespace {
@@ -12,6 +13,33 @@ std::function<void(const QString&)>& customOpener()
 {
     static std::function<void(const QString&)> opener;
     return opener;
+}
+
+void reportHelpNotOpened(const QString& page)
+{
+    showError(QStringLiteral("The help pages could not be opened (%1).").arg(page));
+}
+
+// The desktop's opener hands the page to the user's browser. It runs in the
+// background: it cannot start where it is not installed, and it ends with a
+// non-zero code when it found no browser to start. Either way the user is
+// told, instead of the command seeming to do nothing.
+void startDesktopOpener(const QString& page)
+{
+    auto* opener = new QProcess(QCoreApplication::instance());
+    opener->setProcessChannelMode(QProcess::ForwardedChannels);
+    QObject::connect(opener, &QProcess::errorOccurred, opener, [opener, page](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        reportHelpNotOpened(page);
+        opener->deleteLater();
+    });
+    QObject::connect(opener, &QProcess::finished, opener, [opener, page](int code, QProcess::ExitStatus status) {
+        if (status != QProcess::NormalExit || code != 0)
+            reportHelpNotOpened(page);
+        opener->deleteLater();
+    });
+    opener->start(QStringLiteral("xdg-open"), {QString::fromUtf8(QUrl::fromLocalFile(page).toEncoded())});
 }
 } // namespace
 
@@ -33,8 +61,10 @@ void openHelp(const QString& keyword)
         customOpener()(page);
         return;
     }
-    if (!QFileInfo::exists(page) || !QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
-        showError(QStringLiteral("The help pages could not be opened (%1).").arg(page));
+    if (QFileInfo::exists(page))
+        startDesktopOpener(page);
+    else
+        reportHelpNotOpened(page);
 }
 
 void setHelpOpener(std::function<void(const QString&)> opener) { customOpener() = std::move(opener); }

@@ -16,6 +16,7 @@
 #include "storage/settings.h"
 #include "widgets/dialoghelper.h"
 #include "widgets/help.h"
+#include "widgets/windowshortcuts.h"
 
 #include <QBuffer>
 #include <QButtonGroup>
@@ -74,6 +75,8 @@ TMyReport::TMyReport(const PuzzleRecord& record, const DialogContext& context, Q
         connect(entry, &QAction::triggered, this, [this, n] { ChangeTheFont(n); });
         m_fontEntries[n - 1] = entry;
     }
+    // Ctrl+V and Ctrl+X run the form's commands even from a number edit.
+    giveWindowShortcutsPriority(this);
 }
 
 TMyReport::~TMyReport() = default;
@@ -240,7 +243,8 @@ QWidget* TMyReport::buildPicture()
     column->addWidget(m_image, 0, Qt::AlignHCenter);
 
     QPushButton* layoutButton = addButton(QStringLiteral("ChangePageLayout"), QStringLiteral("Change Page &Layout"));
-    QPushButton* fonts = addButton(QStringLiteral("ChangeFonts"), QStringLiteral("Change &Fonts"));
+    // Alt+F belongs to the File menu, so the fonts button answers to Alt+N.
+    QPushButton* fonts = addButton(QStringLiteral("ChangeFonts"), QStringLiteral("Change Fo&nts"));
     QPushButton* bonus = addButton(QStringLiteral("ChangeBonus"), QStringLiteral("Change Bon&us Question"));
     QPushButton* view = addButton(QStringLiteral("ViewButton"), QStringLiteral("&View/Print"));
     QPushButton* exit = addButton(QStringLiteral("ExitButton"), QStringLiteral("E&xit"));

@@ -12,6 +12,7 @@
 #include "storage/settings.h"
 #include "widgets/dialoghelper.h"
 #include "widgets/filechooser.h"
+#include "widgets/windowshortcuts.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -70,6 +71,8 @@ TMyPreview::TMyPreview(const DialogContext& context, QWidget* parent, QPrinter* 
     layout->addWidget(bar);
     layout->addWidget(m_scrollBox, 1);
     buildSpeedButtons();
+    // Ctrl+X closes and Ctrl+Z fits the page width even from the zoom edit.
+    giveWindowShortcutsPriority(this);
 
     m_preview.setZoomChanged([this](double factor) { m_zoomEdit->setText(formatZoom(factor)); });
 

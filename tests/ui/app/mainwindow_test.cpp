@@ -4,6 +4,7 @@
 #include "pagelayout/ui/objectfontdialog.h"
 #include "support/faultinjection.h"
 #include "support/puzzles.h"
+#include "support/ui/keyboard.h"
 #include "support/ui/modaldriver.h"
 #include "support/ui/uifixture.h"
 #include "ui/uitestmain.h"
@@ -18,9 +19,12 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QListWidget>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
+#include <QUrl>
 #include <QWindow>
 
 #include <memory>
@@ -414,6 +418,45 @@ private slots:
         setHelpOpener([&](const QString& page) { opened = page; });
         window->action("HelpContents")->trigger();
         QVERIFY(opened.endsWith("help/index.html"));
+    }
+
+    void helpTellsWhenNoBrowserStarts_data()
+    {
+        QTest::addColumn<QByteArray>("opener");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("no desktop opener") << QByteArray() << false;
+        QTest::newRow("opener finds no browser") << QByteArray("exit 3") << false;
+        QTest::newRow("opener starts a browser") << QByteArray("echo \"$1\" > \"$0.page\"") << true;
+    }
+    void helpTellsWhenNoBrowserStarts()
+    {
+        QFETCH(QByteArray, opener);
+        QFETCH(bool, opens);
+        // One folder holds the help page and is the whole search path.
+        const QString folder = m_ui->folders.path("tools");
+        QDir().mkpath(folder + "/help");
+        TestFolders::writeFile(folder + "/help/index.html", "<html></html>");
+        if (!opener.isEmpty()) {
+            TestFolders::writeFile(folder + "/xdg-open", "#!/bin/sh\n" + opener + "\n");
+            QFile::setPermissions(folder + "/xdg-open", QFile::ReadOwner | QFile::ExeOwner);
+        }
+        const QString savedData = dataDirectory();
+        const QByteArray savedPath = qgetenv("PATH");
+        const auto restore = qScopeGuard([&] {
+            qputenv("PATH", savedPath);
+            setDataDirectory(savedData);
+        });
+        setDataDirectory(folder);
+        qputenv("PATH", folder.toLocal8Bit());
+
+        auto window = startWindow();
+        QVERIFY(showActive(*window));
+        pressKey(Qt::Key_K, Qt::ControlModifier);
+        QTRY_VERIFY(qApp->findChildren<QProcess*>().isEmpty());
+        QCOMPARE(m_ui->messages.lastText().startsWith("The help pages could not be opened"), !opens);
+        if (opens)
+            QCOMPARE(TestFolders::readFile(folder + "/xdg-open.page").trimmed(),
+                     QUrl::fromLocalFile(folder + "/help/index.html").toEncoded());
     }
 };
 

@@ -5,6 +5,7 @@
 #include "render/reportoptions.h"
 #include "render/ui/myreport.h"
 #include "support/puzzlebuilder.h"
+#include "support/ui/keyboard.h"
 #include "support/ui/modaldriver.h"
 #include "support/ui/uifixture.h"
 
@@ -162,6 +163,27 @@ private slots:
         QCOMPARE(m_ui->messages.lastCaption(), QStringLiteral("Error"));
         QCOMPARE(m_ui->messages.lastText(), QStringLiteral("Invalid number of columns specified."));
         QCOMPARE(form.focusWidget(), columns);
+    }
+
+    void everyKeyHasOneOwnerWhereverTheFocusIs()
+    {
+        TMyReport form(*puzzleWithLayout(builtInDefaultLayout()), m_ui->context());
+        QVERIFY(showActive(form));
+        QTest::mouseClick(form.edit("NumColumns"), Qt::LeftButton);
+        pressAlt(&form, Qt::Key_F);
+        const auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu && menu->title() == QStringLiteral("&File"));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        pressAlt(&form, Qt::Key_N);
+        QTRY_COMPARE(QApplication::activePopupWidget(), form.fontMenu());
+        QTest::keyClick(form.fontMenu(), Qt::Key_Escape);
+
+        // Ctrl+X closes the form instead of cutting from the edit. (The
+        // offscreen platform leaves the closed popup the active window.)
+        QVERIFY(showActive(form));
+        form.edit("NumColumns")->setFocus();
+        pressKey(Qt::Key_X, Qt::ControlModifier);
+        QVERIFY(!form.isVisible());
     }
 
     void fontMenuHasAnEntryPerTextBearingObject()

@@ -4,6 +4,7 @@
 #include "render/ui/previewwindow.h"
 #include "support/pdftext.h"
 #include "support/testpage.h"
+#include "support/ui/keyboard.h"
 #include "support/ui/modaldriver.h"
 #include "support/ui/uifixture.h"
 
@@ -118,6 +119,22 @@ private slots:
         // The page image shown follows the factor.
         const QLabel* page = preview->findChild<QLabel*>(QStringLiteral("PageImage"));
         QCOMPARE(page->pixmap().size(), QSize(1632, 2112));
+    }
+
+    void menuKeysWorkAfterTypingAZoom()
+    {
+        auto preview = openPreview();
+        QVERIFY(showActive(*preview));
+        QTest::mouseClick(preview->ZoomEdit(), Qt::LeftButton);
+        preview->ZoomEdit()->selectAll();
+        typeText(QStringLiteral("150"));
+        pressKey(Qt::Key_Return);
+        QCOMPARE(preview->MyFilePreview().zoomFactor(), 150.0);
+        // Ctrl+Z fits the page width instead of undoing the typing.
+        pressKey(Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(preview->MyFilePreview().zoomFactor() != 150.0);
+        pressKey(Qt::Key_X, Qt::ControlModifier);
+        QVERIFY(!preview->isVisible());
     }
 
     void wholePageAndPageWidthFitTheScrollBox()
