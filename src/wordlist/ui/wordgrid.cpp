@@ -37,8 +37,8 @@ QSize WordGrid::minimumSizeHint() const
 
 void WordGrid::finishEdit()
 {
-    if (state() != EditingState)
-        return;
+    // The grid holds no persistent editors: a widget on the current cell is
+    // the editor of the edit in progress.
     if (QWidget* editor = indexWidget(currentIndex())) {
         commitData(editor);
         closeEditor(editor, QAbstractItemDelegate::NoHint);
