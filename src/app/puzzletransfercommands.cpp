@@ -16,7 +16,9 @@
 
 namespace {
 
-// Reads the .QZK file, converts its puzzle into `current` and appends it.
+// Reads the .QZK file, converts its puzzle and appends it. The conversion
+// goes into a record of its own, which becomes the current puzzle only once
+// it is stored, so a failed import leaves the current puzzle as it was.
 PuzzleImportOutcome convertSinglePuzzleFile(const QString& path, const Settings& settings, PuzzleRecord& current)
 {
     const auto legacy = std::make_unique<LegacyPuzzleRecord>();
@@ -31,10 +33,12 @@ PuzzleImportOutcome convertSinglePuzzleFile(const QString& path, const Settings&
         showError(QStringLiteral("Puzzle file is corrupt or incompatible.  Import aborted."));
         return {};
     }
+    const auto converted = std::make_unique<PuzzleRecord>();
     qint64 written = -1;
     const bool ok = runReportingIoErrors([&] {
-        convertLegacyPuzzle(*legacy, newPuzzleLayout(layoutLibraryPath(), settings.pageLayout.defaultPage), current);
-        written = writePuzzle(settings.misc.lastGroup, current, -1);
+        convertLegacyPuzzle(*legacy, newPuzzleLayout(layoutLibraryPath(), settings.pageLayout.defaultPage),
+                            *converted);
+        written = writePuzzle(settings.misc.lastGroup, *converted, -1);
     });
     if (!ok)
         return {};
@@ -42,6 +46,7 @@ PuzzleImportOutcome convertSinglePuzzleFile(const QString& path, const Settings&
         showError(QStringLiteral("Unable to save puzzle."));
         return {};
     }
+    current = *converted;
     return {PuzzleImportOutcome::Kind::Converted, current.Category.bytes(), current.Title.bytes()};
 }
 

@@ -43,12 +43,17 @@ bool convertLegacyPuzzles(const EarlierDataPlaces& places, PuzzleRecord& record)
         return false;
     }
     const PageLayoutRecord layout = places.convertedLayout ? places.convertedLayout() : builtInDefaultLayout();
+    // Each puzzle is converted into a record of its own; the last one stored
+    // becomes the current puzzle only when every one of them was stored.
     const auto old = std::make_unique<LegacyPuzzleRecord>();
+    const auto converted = std::make_unique<PuzzleRecord>();
     for (qint64 n = 0; n < legacy.count(); ++n) {
         legacy.read(n, old.get());
-        convertLegacyPuzzle(*old, layout, record);
-        collection.append(&record);
+        convertLegacyPuzzle(*old, layout, *converted);
+        collection.append(converted.get());
     }
+    if (legacy.count() > 0)
+        record = *converted;
     collection.close();
     legacy.close();
     deleteTakenOver(places.legacyPuzzles);

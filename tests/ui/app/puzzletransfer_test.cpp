@@ -2,6 +2,7 @@
 #include "app/importpuzzlesdialog.h"
 #include "app/mainwindow.h"
 #include "storage/legacypuzzle.h"
+#include "support/faultinjection.h"
 #include "support/puzzles.h"
 #include "support/ui/modaldriver.h"
 #include "support/ui/uifixture.h"
@@ -10,6 +11,7 @@
 #include "widgets/picklist.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -104,6 +106,18 @@ private slots:
         QCOMPARE(puzzleCount(current()), 4);
         QCOMPARE(window->categoryBox()->currentItem()->text(), QStringLiteral("Version 2.0 Puzzles"));
         QCOMPARE(window->puzzleBox()->currentItem()->text(), QStringLiteral("Old Times"));
+
+        // A conversion that cannot be stored leaves the current puzzle alone.
+        legacy->Title.assign("New Times");
+        TestFolders::writeFile(qzk, QByteArray("QZK\0", 4) + QByteArray(reinterpret_cast<const char*>(legacy.get()), sizeof *legacy));
+        m_chosen = {qzk};
+        {
+            const FileSizeLimit fullDisk(QFileInfo(current()).size());
+            window->ImportPuzzlesClick();
+        }
+        QCOMPARE(m_ui->messages.shown.size(), 3);
+        QCOMPARE(window->state().currentPuzzle->Title.bytes(), QByteArray("Old Times"));
+        QCOMPARE(puzzleCount(current()), 4);
     }
 
     void exportRefusesTheOpenFileAndWritesPickedPuzzles()
