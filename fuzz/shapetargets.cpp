@@ -41,7 +41,9 @@ void generateIn(const ShapeRecord& shape)
 void editShape(const ShapeRecord& shape, int recordIndex)
 {
     ShapeEditor editor(ShapeEditorMode::Modify, shape, recordIndex);
-    QImage image(ShapeEditor::ImageSize, ShapeEditor::ImageSize, QImage::Format_RGB32);
+    // One picture for every run, as the editor keeps one: a fresh large
+    // allocation under the sanitizer costs more than the drawing.
+    static QImage image(ShapeEditor::ImageSize, ShapeEditor::ImageSize, QImage::Format_RGB32);
     QPainter painter(&image);
     drawShapeGrid(painter, image.size(), editor.shape(), editor.cellSize(), Qt::red, Qt::gray);
     painter.end();

@@ -199,12 +199,9 @@ void IniFile::appendLine(Section& section, const QByteArray& text)
     Line& before = position > 0 ? section.lines[position - 1] : section.header;
     if (before.ending.isEmpty())
         before.ending = newLineEnding();
+    // Only blank lines follow the insertion point, and a blank line is never
+    // indexed as a key, so no indexed key line moves.
     section.lines.insert(section.lines.begin() + position, Line{text, newLineEnding()});
-    // Keys at or after the insertion point move one line down; only blank
-    // lines can follow it, so normally nothing moves.
-    for (auto it = section.keyLine.begin(); it != section.keyLine.end(); ++it)
-        if (*it >= position)
-            ++*it;
     indexKey(section, position);
 }
 
