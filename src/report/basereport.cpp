@@ -163,14 +163,12 @@ void TBaseReport::SetPaperSize(int code, double widthInches, double heightInches
 
 void TBaseReport::SetFontName(const QString& name)
 {
-    m_fontName = name;
-    fontChanged();
+    setFontValue(m_fontName, name);
 }
 
 void TBaseReport::SetFontSize(double points)
 {
-    m_fontSize = points;
-    fontChanged();
+    setFontValue(m_fontSize, points);
 }
 
 void TBaseReport::SetFontColor(std::uint32_t color)
@@ -180,26 +178,22 @@ void TBaseReport::SetFontColor(std::uint32_t color)
 
 void TBaseReport::SetFontBold(bool on)
 {
-    m_bold = on;
-    fontChanged();
+    setFontValue(m_bold, on);
 }
 
 void TBaseReport::SetFontItalic(bool on)
 {
-    m_italic = on;
-    fontChanged();
+    setFontValue(m_italic, on);
 }
 
 void TBaseReport::SetFontUnderline(bool on)
 {
-    m_underline = on;
-    fontChanged();
+    setFontValue(m_underline, on);
 }
 
 void TBaseReport::SetFontStrikeOut(bool on)
 {
-    m_strikeOut = on;
-    fontChanged();
+    setFontValue(m_strikeOut, on);
 }
 
 const FontMeasure& TBaseReport::measure()

@@ -149,7 +149,16 @@ protected:
 private:
     void callEvent(const std::function<void(TBaseReport&)>& handler);
     const FontMeasure& measure();
-    void fontChanged() { m_measure.reset(); }
+    // The measure is made again only when the font really changed: layouts
+    // set every font property before each piece of text.
+    template <typename T>
+    void setFontValue(T& field, const T& value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        m_measure.reset();
+    }
     // The canvas to draw on now, with the state the call needs, or null.
     Canvas* canvasForLines();
     Canvas* canvasForShapes();

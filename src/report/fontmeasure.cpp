@@ -84,7 +84,14 @@ FontMeasure::FontMeasure(const QString& family, double points, bool bold, bool i
 
 int FontMeasure::textWidth(const QString& text) const
 {
-    return std::max(1, static_cast<int>(std::lround(m_metrics.horizontalAdvance(text))));
+    constexpr qsizetype kMaxRemembered = 1024;
+    if (const auto found = m_widths.constFind(text); found != m_widths.constEnd())
+        return *found;
+    const int width = std::max(1, static_cast<int>(std::lround(m_metrics.horizontalAdvance(text))));
+    if (m_widths.size() >= kMaxRemembered)
+        m_widths.clear();
+    m_widths.insert(text, width);
+    return width;
 }
 
 CanvasFont FontMeasure::canvasFont(const QColor& color) const

@@ -3,6 +3,7 @@
 #include "report/canvas.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QString>
 
 // A report font measured on the reference device (kReferenceDpi pixels per
@@ -35,4 +36,7 @@ private:
     int m_cellHeight;
     int m_ascent;
     QFontMetricsF m_metrics;
+    // Widths already measured: a page measures the same letters and words
+    // over and over, and each measure shapes the text anew.
+    mutable QHash<QString, int> m_widths;
 };

@@ -88,6 +88,7 @@ void MetafileCanvas::pageEnded()
 void MetafileCanvas::fontChanged()
 {
     m_metrics.emplace(layoutFont(font(), kReferenceDpi), &referenceDevice());
+    m_advanceOf.clear();
 }
 
 void MetafileCanvas::clipChanged()
@@ -236,6 +237,18 @@ void MetafileCanvas::useTextState()
     }
 }
 
+qreal MetafileCanvas::advanceOf(const QString& character) const
+{
+    // Every letter of a text is measured alone, and a page has few
+    // different letters; shaping each one anew was most of an export's time.
+    if (const auto found = m_advanceOf.constFind(character); found != m_advanceOf.constEnd())
+        return *found;
+    const qreal advance = m_metrics->horizontalAdvance(character);
+    if (m_advanceOf.size() < 4096)
+        m_advanceOf.insert(character, advance);
+    return advance;
+}
+
 QList<int> MetafileCanvas::advances(const QString& text) const
 {
     // Positions are rounded as they add up, so the whole text keeps the
@@ -246,7 +259,7 @@ QList<int> MetafileCanvas::advances(const QString& text) const
     int previous = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const bool pair = text[i].isHighSurrogate() && i + 1 < text.size();
-        position += m_metrics->horizontalAdvance(text.mid(i, pair ? 2 : 1)) * Units / kReferenceDpi;
+        position += advanceOf(text.mid(i, pair ? 2 : 1)) * Units / kReferenceDpi;
         const int next = int(std::lround(position));
         dx << next - previous;
         previous = next;

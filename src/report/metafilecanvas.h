@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QFontMetricsF>
+#include <QHash>
 
 #include <memory>
 #include <optional>
@@ -78,6 +79,7 @@ private:
     // delete the ones replaced meanwhile.
     void reselectAfterRestore();
     QList<int> advances(const QString& text) const;
+    qreal advanceOf(const QString& character) const;
 
     MetafileFormat m_format;
     std::unique_ptr<MetafileRecords> m_records;
@@ -94,6 +96,7 @@ private:
     std::optional<bool> m_opaque;
     std::optional<QPoint> m_position;
     std::optional<QFontMetricsF> m_metrics; // of the current font at the reference resolution
+    mutable QHash<QString, qreal> m_advanceOf; // of single characters in the current font
     bool m_clipSaved = false;
 };
 
