@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -22,6 +23,7 @@ struct MetafileReading {
     int objectSlots = 0;                 // as the header declares
     QString description;                 // EMF only
     QStringList records;
+    QList<QList<int>> textAdvances;      // of each text record, in logical units (EMF only)
 };
 
 namespace metafile_detail {
@@ -299,11 +301,16 @@ inline MetafileReading readEmf(const QByteArray& bytes)
             p.take(16 + 12);
             const int x = p.i32(), y = p.i32();
             const std::uint32_t n = p.u(4), offset = p.u(4);
-            Cursor s(bytes, start + offset);
+            p.take(4 + 16);
+            Cursor s(bytes, start + offset), d(bytes, start + p.u(4));
             QString text;
-            for (std::uint32_t i = 0; i < n && s.has(2); ++i)
+            QList<int> dx;
+            for (std::uint32_t i = 0; i < n && s.has(2) && d.has(4); ++i) {
                 text += QChar(char16_t(s.u(2)));
+                dx << d.i32();
+            }
             rec << QStringLiteral("text %1 ").arg(pt(x, y)) + text;
+            out.textAdvances << dx;
             break;
         }
         case 33: rec << QStringLiteral("savedc"); break;

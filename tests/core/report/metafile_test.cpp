@@ -142,6 +142,29 @@ TEST_F(MetafileTest, WindowsAndEnhancedMetafilesHoldTheSameDrawing)
     EXPECT_EQ(r.last(), QStringLiteral("ellipse 480,384,576,480"));
 }
 
+TEST_F(MetafileTest, EnhancedMetafileLetterAdvancesFollowEachFontChange)
+{
+    const auto twice = [](TBaseReport& r) {
+        r.SetFontSize(10);
+        r.PrintXY(1, 1, QStringLiteral("Wit"));
+        r.SetFontSize(20);
+        r.PrintXY(1, 2, QStringLiteral("Wit"));
+        r.SetFontSize(10);
+        r.PrintXY(1, 3, QStringLiteral("Wit"));
+    };
+    const MetafileReading reading = readEmf(pictureOf(MetafileFormat::Emf, twice));
+    ASSERT_TRUE(reading.ok) << reading.error.toStdString();
+    ASSERT_EQ(reading.textAdvances.size(), 3);
+    const QList<int>& small = reading.textAdvances[0];
+    const QList<int>& large = reading.textAdvances[1];
+    ASSERT_EQ(small.size(), 3);
+    ASSERT_EQ(large.size(), 3);
+    EXPECT_GT(small[0], small[1]); // a W is wider than an i
+    for (int i = 0; i < 3; ++i)
+        EXPECT_NEAR(large[i], 2 * small[i], 1) << i;
+    EXPECT_EQ(reading.textAdvances[2], small);
+}
+
 TEST_F(MetafileTest, ClipLivesInASavedStateAndObjectsSurviveIt)
 {
     const auto draw = [](MetafileCanvas& canvas) {
