@@ -1,9 +1,10 @@
 // One Letter page of a 30 x 30 puzzle with 150 words, with the answer key
 // and a three-column word list: rendered and recorded, then replayed into
-// the 100 % preview image and into a PDF.
+// the 100 % preview image and into a PDF; and exported as an enhanced metafile.
 
 #include "support/puzzlebuilder.h"
 
+#include "render/metafilepage.h"
 #include "render/pagerenderer.h"
 #include "render/printoptions.h"
 #include "render/printrun.h"
@@ -106,5 +107,17 @@ void BM_RecordAndReplayIntoPdf(benchmark::State& state)
     state.counters["pdf_bytes"] = double(bytes);
 }
 BENCHMARK(BM_RecordAndReplayIntoPdf)->Unit(benchmark::kMillisecond);
+
+void BM_ExportEnhancedMetafile(benchmark::State& state)
+{
+    ensureGuiApplication();
+    auto copy = bigPuzzle();
+    recordPage(*copy); // the export draws the page the print laid out
+    qsizetype bytes = 0;
+    for (auto _ : state)
+        bytes = metafilePicture(MetafileFormat::Emf, *copy, pageOptions()).size();
+    state.counters["emf_bytes"] = double(bytes);
+}
+BENCHMARK(BM_ExportEnhancedMetafile)->Unit(benchmark::kMillisecond);
 
 } // namespace
