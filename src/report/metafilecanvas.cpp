@@ -240,12 +240,14 @@ void MetafileCanvas::useTextState()
 qreal MetafileCanvas::advanceOf(const QString& character) const
 {
     // Every letter of a text is measured alone, and a page has few
-    // different letters; shaping each one anew was most of an export's time.
+    // different letters; shaping each one anew was a quarter of an export's time.
+    constexpr qsizetype kMaxRemembered = 1024;
     if (const auto found = m_advanceOf.constFind(character); found != m_advanceOf.constEnd())
         return *found;
     const qreal advance = m_metrics->horizontalAdvance(character);
-    if (m_advanceOf.size() < 4096)
-        m_advanceOf.insert(character, advance);
+    if (m_advanceOf.size() >= kMaxRemembered)
+        m_advanceOf.clear();
+    m_advanceOf.insert(character, advance);
     return advance;
 }
 
