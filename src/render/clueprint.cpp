@@ -139,7 +139,7 @@ void drawClueList(PageContext& page, LayoutObject& object)
     const bool makeFit = object.MakeFit == 1;
     const int columns = page.options.numColumns();
     const int size = setObjectFont(r, object);
-    if (!fitList(r, object, size, [&] { return layoutClueList(r, box, columns, makeFit, layout); }))
+    if (!fitList(r, object, size, box, [&] { return layoutClueList(r, box, columns, makeFit, layout); }))
         run.CluesDidNotFit = true;
 
     setTextBackground(r, object);

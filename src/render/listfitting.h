@@ -23,4 +23,10 @@ ListRows listRows(TBaseReport& report, const PrintBox& box);
 // left with the layout of the last measurement and printed one point smaller
 // (3 points from a start above 4). size is the object's current font size.
 // Returns whether the last measurement fitted.
-bool fitList(TBaseReport& report, LayoutObject& object, int size, const std::function<bool()>& measure);
+//
+// measure must decide a box without rows the same way at every size (it
+// fits only when there is nothing to print), so once that failed, the sizes
+// that still give box no row are passed over without laying the content out
+// again; the last size is always measured, leaving the same layout.
+bool fitList(TBaseReport& report, LayoutObject& object, int size, const PrintBox& box,
+             const std::function<bool()>& measure);

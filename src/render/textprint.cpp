@@ -135,8 +135,10 @@ void drawTextLine(PageContext& page, LayoutObject& object, QByteArrayView bytes)
 
     int size = setObjectFont(r, object);
     if (object.MakeFit == 1) {
+        // The height first: it needs no font, so the sizes too tall for the
+        // box pass quickly.
         while (size > TextLineMinPoints
-               && (r.TextWidth(text) >= box.width() || r.TextHeight(text) >= box.height()))
+               && (r.TextHeight(text) >= box.height() || r.TextWidth(text) >= box.width()))
             size = reduceFontSize(r, object, size);
     }
     r.UpdateFontMetrics();
@@ -163,7 +165,7 @@ void drawTextBlock(PageContext& page, LayoutObject& object, int objectNumber)
     const int size = setObjectFont(r, object);
     double h = 0;
     int rows = 0;
-    const bool fits = fitList(r, object, size, [&] {
+    const bool fits = fitList(r, object, size, box, [&] {
         h = r.TextHeight(kLineSample);
         rows = listRows(r, box).rows;
         return wrapTextBlock(r, text, box.width(), rows, table);

@@ -139,7 +139,7 @@ void drawWordList(PageContext& page, LayoutObject& object)
     const bool makeFit = object.MakeFit == 1;
     const int size = setObjectFont(r, object);
     const bool fits =
-        fitList(r, object, size, [&] { return layoutWordList(r, box, options.numColumns(), makeFit, layout); });
+        fitList(r, object, size, box, [&] { return layoutWordList(r, box, options.numColumns(), makeFit, layout); });
     if (!fits)
         run.WordsDidNotFit = true;
 
