@@ -122,12 +122,16 @@ void generateOnce(const PuzzleRecord& words, const ShapeRecord& shape)
 
 void printCopy(PrintCopy& copy, const PrintOptions& options)
 {
+    // Scrambled words are shuffled anew for each print: the same seed each
+    // time, so that the same input prints the same pages.
+    setFixedRandomSeed(19);
     TReportFiler filer;
     PageRenderer renderer(copy, options);
     renderer.attachTo(filer);
     runPage(filer, copy.run);
     replayCounting(ReportStream(filer.recordedData()));
     metafilePicture(MetafileFormat::Emf, copy, options);
+    clearFixedRandomSeed();
 }
 
 long replayCounting(const ReportStream& stream)
