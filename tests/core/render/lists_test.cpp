@@ -162,6 +162,25 @@ TEST_F(ListRenderTest, ListThatNeverFitsPrintsThreePointsAndWarns)
     EXPECT_EQ(messages.lastText(), kWordsDidNotFit);
 }
 
+TEST_F(ListRenderTest, ListStartingFarTooTallFitsAtTheLargestSizeThatGivesItARow)
+{
+    PuzzleBuilder puzzle(10, 10);
+    addWords(puzzle, {"OX"});
+    const int height = 12; // a quarter inch
+    int expected = 1000;
+    while (lineHeight(expected) > height / 48.0)
+        --expected;
+    for (int style : {NormalWords, ClueList}) {
+        PageLayoutRecord layout = listLayout(480, height, true);
+        layout.object(1).FontSize = 1000;
+        auto copy = copyOf(puzzle, layout);
+        const QStringList calls = render(*copy, columns(1, style));
+        EXPECT_EQ(copy->puzzle.PageLayout.object(1).FittedFontSize, expected) << style;
+        EXPECT_EQ(texts(calls).size(), style == ClueList ? 2 : 1) << style; // a clue prints its number
+        EXPECT_FALSE(copy->run.WordsDidNotFit || copy->run.CluesDidNotFit) << style;
+    }
+}
+
 TEST_F(ListRenderTest, WordWiderThanItsColumnLeavesAnEmptySlotWithoutWarning)
 {
     PuzzleBuilder puzzle(10, 10);
