@@ -61,7 +61,9 @@ SaveDecision prepareCandidateSave(PuzzleRecord& record, const CandidateSlot& slo
                                         "puzzle.  Would you like to change the phrase?")))
                 return SaveDecision::ChangePhrase;
         } else {
-            int refills = 0;
+            // A listed word in the placed letters alone stays whatever the
+            // fill: say so at once instead of refilling in vain.
+            int refills = filter->answerLettersHoldListedWord(record) ? kMaxRefills : 0;
             do {
                 if (++refills > kMaxRefills) {
                     showWarning(QStringLiteral("An offensive word stays in the puzzle whatever letters fill "

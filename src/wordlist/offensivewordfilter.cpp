@@ -59,6 +59,7 @@ void OffensiveWordFilter::rebuildPatterns()
     m_singleByte.fill(false);
     for (auto& bits : m_secondBytes)
         bits.fill(0);
+    m_patternHoldsBlank = false;
     int count = 0;
     auto add = [&](const std::uint8_t* bytes, int length, bool reversed) {
         auto& pattern = m_patterns[count];
@@ -67,6 +68,8 @@ void OffensiveWordFilter::rebuildPatterns()
         m_patternLength[count] = static_cast<std::uint8_t>(length);
         m_nextPattern[count] = m_firstPattern[pattern[0]];
         m_firstPattern[pattern[0]] = static_cast<std::int16_t>(count);
+        const auto end = pattern.begin() + length;
+        m_patternHoldsBlank = m_patternHoldsBlank || std::find(pattern.begin(), end, ' ') != end;
         if (length == 1)
             m_singleByte[pattern[0]] = true;
         else
@@ -120,6 +123,14 @@ void OffensiveWordFilter::addLine(const std::uint8_t* answer, const std::uint8_t
     m_lineStart[m_lineCount] = static_cast<std::int16_t>(start);
     m_lineLength[m_lineCount] = static_cast<std::int16_t>(length);
     ++m_lineCount;
+}
+
+bool OffensiveWordFilter::answerLettersHoldListedWord(const PuzzleRecord& record)
+{
+    if (m_patternHoldsBlank)
+        return false;
+    BuildCheckList(record.AnswerGrid.data(), nullptr, record.gridCols(), record.gridRows());
+    return TestBadWords();
 }
 
 bool OffensiveWordFilter::TestBadWords() const

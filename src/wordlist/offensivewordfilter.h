@@ -36,6 +36,12 @@ public:
     // occurs.
     bool TestBadWords() const;
 
+    // True when a searched entry occurs in the record's answer letters alone
+    // (its free cells read as blanks), so that no letters in the free cells
+    // can take it away. False whenever an entry holds a blank, as a free cell
+    // cannot then be told from it. Rebuilds the check lines.
+    bool answerLettersHoldListedWord(const PuzzleRecord& record);
+
     int lineCount() const { return m_lineCount; }
 
 private:
@@ -62,6 +68,7 @@ private:
     // second bytes that follow a first byte in some pattern.
     std::array<bool, 256> m_singleByte{};
     std::array<std::array<std::uint64_t, 4>, 256> m_secondBytes{};
+    bool m_patternHoldsBlank = false;
 
     std::array<std::uint8_t, MaxLineCells> m_cells{};
     std::array<std::int16_t, MaxLines> m_lineStart{};

@@ -116,9 +116,25 @@ TEST(CandidateSave, ListedWordMadeOfPlacedLettersStopsRefillingWithAWarning)
     SaveFixture other;
     other.slot->record.word(1).assign("c a"); // placement form CA: AT is not inside it
     other.badList.setEntries({"AT"});
+    setRandomState(5);
     EXPECT_EQ(other.save({}), SaveDecision::KeepOpen);
     ASSERT_EQ(other.messages.shown.size(), 1);
     EXPECT_EQ(other.messages.lastCaption(), "Warning");
+    // Warned at once: the free cells were filled only the first time.
+    setRandomState(5);
+    for (int i = 0; i < FreeCells; ++i)
+        Random(26);
+    const std::uint32_t afterOneFill = randomState();
+    setRandomState(5);
+    other.save({});
+    EXPECT_EQ(randomState(), afterOneFill);
+
+    // An entry with blanks matches free cells only while they read as
+    // blanks; filled, they never hold it.
+    SaveFixture blanks;
+    blanks.badList.setEntries({"T  "});
+    EXPECT_EQ(blanks.save({}), SaveDecision::Write);
+    EXPECT_TRUE(blanks.messages.shown.isEmpty());
 }
 
 TEST(CandidateSave, HiddenPhraseChecksComeInOrderWithTheirMessages)
