@@ -3,6 +3,7 @@
 #include <QtMath>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 QColor colorFromWindows(std::uint32_t bgr)
@@ -117,6 +118,38 @@ void Canvas::drawArc(const QRectF& box, double startAngle, double spanAngle)
     drawPolyline(arcPoints(box, startAngle, spanAngle));
 }
 
+namespace {
+
+// The angle of point i of an arc cut into steps, in radians.
+double arcAngle(double startAngle, double spanAngle, int i, int steps)
+{
+    return qDegreesToRadians(startAngle + spanAngle * i / steps);
+}
+
+// Cosine and sine of every point of a whole circle from 0 degrees: ellipses
+// take them from here, the same values the arc loop would compute.
+struct UnitCircle {
+    static constexpr int Steps = 360;
+    std::array<double, Steps + 1> cos{};
+    std::array<double, Steps + 1> sin{};
+};
+
+const UnitCircle& unitCircle()
+{
+    static const UnitCircle circle = [] {
+        UnitCircle c;
+        for (int i = 0; i <= UnitCircle::Steps; ++i) {
+            const double a = arcAngle(0, UnitCircle::Steps, i, UnitCircle::Steps);
+            c.cos[i] = std::cos(a);
+            c.sin[i] = std::sin(a);
+        }
+        return c;
+    }();
+    return circle;
+}
+
+} // namespace
+
 QPolygonF arcPoints(const QRectF& box, double startAngle, double spanAngle)
 {
     const QRectF r = box.normalized();
@@ -128,11 +161,17 @@ QPolygonF arcPoints(const QRectF& box, double startAngle, double spanAngle)
     spanAngle = std::clamp(spanAngle, -360.0, 360.0);
     // About one point per degree of a full circle; fewer for short arcs.
     const int steps = std::max(2, static_cast<int>(std::ceil(std::abs(spanAngle))));
-    QPolygonF points;
-    points.reserve(steps + 1);
+    QPolygonF points(steps + 1);
+    QPointF* point = points.data();
+    if (startAngle == 0 && spanAngle == UnitCircle::Steps) {
+        const UnitCircle& circle = unitCircle();
+        for (int i = 0; i <= steps; ++i)
+            point[i] = QPointF(centre.x() + rx * circle.cos[i], centre.y() - ry * circle.sin[i]);
+        return points;
+    }
     for (int i = 0; i <= steps; ++i) {
-        const double a = qDegreesToRadians(startAngle + spanAngle * i / steps);
-        points << QPointF(centre.x() + rx * std::cos(a), centre.y() - ry * std::sin(a));
+        const double a = arcAngle(startAngle, spanAngle, i, steps);
+        point[i] = QPointF(centre.x() + rx * std::cos(a), centre.y() - ry * std::sin(a));
     }
     return points;
 }
