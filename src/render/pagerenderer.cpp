@@ -111,7 +111,8 @@ void PageRenderer::BeforePrint(TBaseReport& report)
         if (object.ObjKind != static_cast<int>(ObjectKind::Bitmap) || object.BitmapFile.isEmpty())
             continue;
         const QString path = object.BitmapFile.text();
-        if (QFileInfo(path).isFile())
+        // A name with a NUL byte names no file (Qt would only warn about it).
+        if (!path.contains(QChar(0)) && QFileInfo(path).isFile())
             bitmap.load(path);
         else
             missing = true;
