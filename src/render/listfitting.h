@@ -26,7 +26,7 @@ ListRows listRows(TBaseReport& report, const PrintBox& box);
 //
 // measure must decide a box without rows the same way at every size (it
 // fits only when there is nothing to print), so once that failed, the sizes
-// that still give box no row are passed over without laying the content out
+// that still give the box no row are passed over without laying the content out
 // again; the last size is always measured, leaving the same layout.
 bool fitList(TBaseReport& report, LayoutObject& object, int size, const PrintBox& box,
              const std::function<bool()>& measure);
