@@ -1,5 +1,7 @@
 #include "base/paths.h"
 
+#include <QFileInfo>
+
 namespace {
 QString g_programDir;
 QString g_dataDir;
@@ -24,3 +26,8 @@ QString dataFile(const QString& name) { return g_dataDir + u'/' + name; }
 QString startDirectory() { return g_startDir; }
 void setStartDirectory(const QString& dir) { g_startDir = withoutTrailingSeparator(dir); }
 QString startFile(const QString& name) { return g_startDir + u'/' + name; }
+
+bool isExistingFile(const QString& path)
+{
+    return !path.contains(QChar(0)) && QFileInfo(path).isFile();
+}

@@ -25,6 +25,11 @@ QString startDirectory();
 void setStartDirectory(const QString& dir);
 QString startFile(const QString& name);
 
+// Whether `path` names an existing regular file. A name with a NUL byte names
+// no file (Qt would only warn about it), so it is answered without asking the
+// file system.
+bool isExistingFile(const QString& path);
+
 // Well-known file names.
 inline constexpr const char* kShapeLibraryFile = "QZFLAY.DAT";
 inline constexpr const char* kLayoutLibraryFile = "QZFPAGE.DAT";

@@ -3,6 +3,7 @@
 #include "base/ansi.h"
 #include "base/latin1.h"
 #include "base/messageservice.h"
+#include "base/paths.h"
 #include "pagelayout/layoutlibrary.h"
 
 #include <QFileInfo>
@@ -76,7 +77,7 @@ void PageDesign::loadPictures()
         const QString path = object.BitmapFile.text();
         // A file that cannot be read is reported like a missing one and shown
         // as the placeholder; the stored path is kept either way.
-        const bool readable = !path.contains(QChar(0)) && QFileInfo(path).isFile();
+        const bool readable = isExistingFile(path);
         if (!readable || !m_pictures[n - 1].load(path))
             showWarning(kBitmapMissing);
     }

@@ -1,6 +1,7 @@
 #include "render/pagerenderer.h"
 
 #include "base/messageservice.h"
+#include "base/paths.h"
 #include "render/clueprint.h"
 #include "render/gridprint.h"
 #include "render/printcontext.h"
@@ -12,7 +13,6 @@
 #include "storage/pagelayoutrecord.h"
 #include "storage/puzzlerecord.h"
 
-#include <QFileInfo>
 
 #include <cmath>
 
@@ -111,8 +111,7 @@ void PageRenderer::BeforePrint(TBaseReport& report)
         if (object.ObjKind != static_cast<int>(ObjectKind::Bitmap) || object.BitmapFile.isEmpty())
             continue;
         const QString path = object.BitmapFile.text();
-        // A name with a NUL byte names no file (Qt would only warn about it).
-        if (!path.contains(QChar(0)) && QFileInfo(path).isFile())
+        if (isExistingFile(path))
             bitmap.load(path);
         else
             missing = true;
