@@ -11,6 +11,11 @@ using namespace reportformat;
 
 namespace {
 
+// A point is stored as two 32-bit floats. Payloads of many points or lines
+// are sized up front, so that a print of thousands of lines does not grow
+// each record's bytes one at a time.
+constexpr qsizetype kPointBytes = 8;
+
 void writeRect(Writer& w, const QRectF& rect)
 {
     w.f32(rect.x());
@@ -67,6 +72,7 @@ void RecordingCanvas::record(std::uint8_t op, const QByteArray& payload)
 void RecordingCanvas::recordRect(std::uint8_t op, const QRectF& rect)
 {
     QByteArray payload;
+    payload.reserve(2 * kPointBytes);
     Writer w(payload);
     writeRect(w, rect);
     record(op, payload);
@@ -74,9 +80,10 @@ void RecordingCanvas::recordRect(std::uint8_t op, const QRectF& rect)
 
 void RecordingCanvas::recordPoints(std::uint8_t op, const QPolygonF& points)
 {
-    QByteArray payload;
-    Writer w(payload);
     const qsizetype count = std::min<qsizetype>(points.size(), MaxPoints);
+    QByteArray payload;
+    payload.reserve(5 + count * kPointBytes); // the count, then the points
+    Writer w(payload);
     w.varint(static_cast<std::uint32_t>(count));
     for (qsizetype i = 0; i < count; ++i)
         writePoint(w, points[i]);
@@ -149,6 +156,7 @@ void RecordingCanvas::clipChanged()
 void RecordingCanvas::drawLine(const QPointF& from, const QPointF& to)
 {
     QByteArray payload;
+    payload.reserve(2 * kPointBytes);
     Writer w(payload);
     writePoint(w, from);
     writePoint(w, to);
