@@ -11,9 +11,9 @@ using namespace reportformat;
 
 namespace {
 
-// A point is stored as two 32-bit floats. Payloads of many points or lines
-// are sized up front, so that a print of thousands of lines does not grow
-// each record's bytes one at a time.
+// A point is stored as two 32-bit floats. Lines and boxes, of which a print
+// may hold many thousands, are written straight into the stream; payloads of
+// many points are sized up front rather than grown one byte at a time.
 constexpr qsizetype kPointBytes = 8;
 
 void writeRect(Writer& w, const QRectF& rect)
@@ -69,13 +69,18 @@ void RecordingCanvas::record(std::uint8_t op, const QByteArray& payload)
     m_data.append(payload);
 }
 
+Writer RecordingCanvas::startRecord(std::uint8_t op, qsizetype payloadSize)
+{
+    Writer w(m_data);
+    w.u8(op);
+    w.varint(static_cast<std::uint32_t>(payloadSize));
+    return w;
+}
+
 void RecordingCanvas::recordRect(std::uint8_t op, const QRectF& rect)
 {
-    QByteArray payload;
-    payload.reserve(2 * kPointBytes);
-    Writer w(payload);
+    Writer w = startRecord(op, 2 * kPointBytes);
     writeRect(w, rect);
-    record(op, payload);
 }
 
 void RecordingCanvas::recordPoints(std::uint8_t op, const QPolygonF& points)
@@ -155,12 +160,9 @@ void RecordingCanvas::clipChanged()
 
 void RecordingCanvas::drawLine(const QPointF& from, const QPointF& to)
 {
-    QByteArray payload;
-    payload.reserve(2 * kPointBytes);
-    Writer w(payload);
+    Writer w = startRecord(Line, 2 * kPointBytes);
     writePoint(w, from);
     writePoint(w, to);
-    record(Line, payload);
 }
 
 void RecordingCanvas::drawPolygon(const QPolygonF& polygon)

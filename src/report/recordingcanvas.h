@@ -1,6 +1,7 @@
 #pragma once
 
 #include "report/canvas.h"
+#include "report/reportformat.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -39,6 +40,8 @@ protected:
 
 private:
     void record(std::uint8_t op, const QByteArray& payload);
+    // Writes a record's operation and length; its payload follows at once.
+    reportformat::Writer startRecord(std::uint8_t op, qsizetype payloadSize);
     void recordRect(std::uint8_t op, const QRectF& rect);
     void recordPoints(std::uint8_t op, const QPolygonF& points);
     int imageId(const QImage& image);

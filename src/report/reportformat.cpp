@@ -65,16 +65,26 @@ std::uint8_t Reader::u8()
     return static_cast<std::uint8_t>(m_data[m_pos++]);
 }
 
+std::uint32_t Reader::littleEndian(int byteCount)
+{
+    if (!take(byteCount))
+        return 0;
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(m_data + m_pos);
+    std::uint32_t value = 0;
+    for (int i = byteCount - 1; i >= 0; --i)
+        value = (value << 8) | bytes[i];
+    m_pos += byteCount;
+    return value;
+}
+
 std::uint16_t Reader::u16()
 {
-    const std::uint16_t low = u8();
-    return static_cast<std::uint16_t>(low | (u8() << 8));
+    return static_cast<std::uint16_t>(littleEndian(2));
 }
 
 std::uint32_t Reader::u32()
 {
-    const std::uint32_t low = u16();
-    return low | (static_cast<std::uint32_t>(u16()) << 16);
+    return littleEndian(4);
 }
 
 float Reader::f32()

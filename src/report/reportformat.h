@@ -90,6 +90,8 @@ public:
 
 private:
     bool take(qsizetype count);
+    // The next byteCount (at most 4) bytes as one little-endian number.
+    std::uint32_t littleEndian(int byteCount);
 
     const char* m_data;
     qsizetype m_size;
