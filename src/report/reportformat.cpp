@@ -1,6 +1,7 @@
 #include "report/reportformat.h"
 
-#include <cstring>
+#include "base/littleendian.h"
+
 
 namespace reportformat {
 
@@ -14,24 +15,27 @@ std::uint32_t checksum(const char* data, qsizetype size)
     return hash;
 }
 
+template <typename T>
+void Writer::number(T v)
+{
+    std::uint8_t bytes[sizeof(T)];
+    le::store<T>(bytes, v);
+    m_out.append(reinterpret_cast<const char*>(bytes), sizeof bytes);
+}
+
 void Writer::u16(std::uint16_t v)
 {
-    u8(v & 0xFF);
-    u8(v >> 8);
+    number(v);
 }
 
 void Writer::u32(std::uint32_t v)
 {
-    u16(v & 0xFFFF);
-    u16(v >> 16);
+    number(v);
 }
 
 void Writer::f32(double v)
 {
-    const float f = static_cast<float>(v);
-    std::uint32_t bits;
-    std::memcpy(&bits, &f, sizeof bits);
-    u32(bits);
+    number(static_cast<float>(v));
 }
 
 void Writer::varint(std::uint32_t v)
@@ -65,34 +69,29 @@ std::uint8_t Reader::u8()
     return static_cast<std::uint8_t>(m_data[m_pos++]);
 }
 
-std::uint32_t Reader::littleEndian(int byteCount)
+template <typename T>
+T Reader::number()
 {
-    if (!take(byteCount))
+    if (!take(sizeof(T)))
         return 0;
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(m_data + m_pos);
-    std::uint32_t value = 0;
-    for (int i = byteCount - 1; i >= 0; --i)
-        value = (value << 8) | bytes[i];
-    m_pos += byteCount;
+    const T value = le::load<T>(reinterpret_cast<const std::uint8_t*>(m_data + m_pos));
+    m_pos += sizeof(T);
     return value;
 }
 
 std::uint16_t Reader::u16()
 {
-    return static_cast<std::uint16_t>(littleEndian(2));
+    return number<std::uint16_t>();
 }
 
 std::uint32_t Reader::u32()
 {
-    return littleEndian(4);
+    return number<std::uint32_t>();
 }
 
 float Reader::f32()
 {
-    const std::uint32_t bits = u32();
-    float f;
-    std::memcpy(&f, &bits, sizeof f);
-    return f;
+    return number<float>();
 }
 
 std::uint32_t Reader::varint()

@@ -64,6 +64,9 @@ public:
     void string(const QByteArray& utf8);
 
 private:
+    template <typename T>
+    void number(T v);
+
     QByteArray& m_out;
 };
 
@@ -90,8 +93,9 @@ public:
 
 private:
     bool take(qsizetype count);
-    // The next byteCount (at most 4) bytes as one little-endian number.
-    std::uint32_t littleEndian(int byteCount);
+    // The next sizeof(T) bytes as one little-endian number.
+    template <typename T>
+    T number();
 
     const char* m_data;
     qsizetype m_size;
